@@ -1,0 +1,86 @@
+// The game object the program owns and passes to every operation: the game
+// state, the random source, the screen, and the game's own copy of what the
+// main window shows (window lines, entry fields, band box, enabled buttons,
+// status panels, the Auto CQ timer). Every change of what is shown goes
+// through the helpers here, so the copy and the screen never disagree.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "world/game_state.h"
+#include "world/random.h"
+#include "world/screen.h"
+
+namespace tovk {
+
+struct Game : GameState {
+  Game(Screen& screen, RandomSource& random);
+
+  Screen& screen;
+  RandomSource& random;
+
+  // A draw 0..n-1 from the game's random source (0 when n <= 0).
+  int Draw(int n) { return random.Draw(n); }
+
+  // What the window shows.
+  std::array<std::vector<std::string>, kMemoCount> memo{};
+  std::array<std::string, kFieldCount> fieldText{};
+  std::string bandBox;  // text of the band box; empty when nothing is selected
+  std::string qsoNumberText;
+  std::array<bool, kButtonCount> buttonEnabled{};
+  std::string callButtonCaption = "QRZ";
+  std::array<std::string, kStatusPanelCount> statusPanel{};
+  bool Timer1 = false;  // the Auto CQ timer is enabled
+  int notebookPage = 0;
+  std::array<Colour, kSectionCount> sectionCellColour{};
+  std::array<Colour, kAreaCount> areaBoxColour{};
+
+  // The program's folder: the station list, the settings file and a saved
+  // game named without a folder are found here.
+  std::filesystem::path folder = ".";
+  // The settings file: the executable's path with ".ini" (the window), or
+  // DIR/tovk.ini (the terminal front-end).
+  std::filesystem::path settingsFile = "tovk.ini";
+
+  // Depth of operations in progress; a timer tick that arrives while an
+  // operation is running (a modal box keeps the event loop going) is skipped.
+  int busy = 0;
+
+  // Helpers that change what is shown and tell the screen.
+  std::vector<std::string>& Lines(MemoId id) { return memo[static_cast<int>(id)]; }
+  const std::vector<std::string>& Lines(MemoId id) const { return memo[static_cast<int>(id)]; }
+  void AppendLine(MemoId id, std::string line);
+  void ClearMemo(MemoId id);
+  void ShowMessage(const std::string& text) { screen.ShowMessage(text); }
+  void SetTimer1(bool enabled);
+  void SetButtonEnabled(Button button, bool enabled);
+  bool IsEnabled(Button button) const { return buttonEnabled[static_cast<int>(button)]; }
+  void SetBandBox(const std::string& band);
+  void SetQsoNumber(const std::string& text);
+  void SetStatusPanel(int index, const std::string& text);
+  void SetCallButtonCaption(const std::string& caption);
+  void ShowNotebookPage(int page);
+  void PaintSectionCell(int section, Colour colour);
+  void PaintAreaBox(int area, Colour colour);
+
+  // A file name as the program finds it: a name without a folder lies in
+  // the program's folder.
+  std::filesystem::path InFolder(const std::string& name) const;
+};
+
+// Marks an operation in progress for as long as it lives.
+class BusyScope {
+ public:
+  explicit BusyScope(Game& game) : game_(game) { ++game_.busy; }
+  ~BusyScope() { --game_.busy; }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  Game& game_;
+};
+
+}  // namespace tovk

@@ -1,0 +1,175 @@
+// The whole simulated contest: the player's station, the station in hand, the
+// exchange being copied, the clock, the score, the station pool, the sections
+// and the options. One object holds it all; the operations read and write its
+// members by the game's established names.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "world/text.h"
+
+namespace tovk {
+
+// Colours are 32-bit values laid out 0x00BBGGRR; a system colour is
+// 0xFF000000 plus the system colour's index (negative as a signed value).
+using Colour = std::int32_t;
+
+constexpr Colour SystemColour(int index) {
+  return static_cast<Colour>(static_cast<std::uint32_t>(0xFF000000u) |
+                             static_cast<std::uint32_t>(index));
+}
+constexpr Colour RgbColour(int r, int g, int b) {
+  return (b << 16) | (g << 8) | r;
+}
+
+constexpr Colour kClBtnFace = SystemColour(15);
+constexpr Colour kClWindow = SystemColour(5);
+constexpr Colour kClWindowText = SystemColour(8);
+constexpr Colour kClActiveBorder = SystemColour(10);
+
+// Where the contact stands.
+enum StationStateValue : std::uint8_t {
+  ssNone = 0,
+  ssCalledMe = 1,
+  ssHeardQRZ = 2,
+  ssHeardCQ = 3,
+  ssQSOInProgress = 4,
+  ssCalledSomeone = 5,
+  ssCQSent = 6,
+  ssHeardSection = 7,
+};
+
+constexpr int kPoolCapacity = 3200;  // stations a station list may fill
+constexpr int kPoolSize = 3201;      // entries 0..3200 of the pool arrays
+constexpr int kSectionCount = 75;    // sections 0..74
+constexpr int kSectionSlots = 81;    // entries 0..80 of the section arrays
+constexpr int kAreaCount = 11;       // call areas W1..W0, VE
+constexpr int kNoSection = 99;       // pool entry without a section
+
+// Font of one of the three text windows, as the settings file keeps it.
+struct FontLook {
+  std::string name = "Courier New";
+  Colour colour = kClWindowText;
+  int height = -13;  // negative: character height in pixels
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  bool strikeOut = false;
+};
+
+// The main window's look, kept in the settings file: size and position, the
+// colours and fonts of the three text windows and the button groups' colours.
+struct WindowLook {
+  int width = 621;
+  int height = 600;
+  int top = 97;
+  int left = 268;
+  Colour incomingColour = 15793151;  // cream
+  FontLook incomingFont{};
+  bool incomingWordwrap = true;
+  Colour logColour = kClWindow;
+  FontLook logFont{"Courier New", kClWindowText, -11};
+  Colour outgoingColour = 15780518;  // sky blue
+  FontLook outgoingFont{"Courier New", 255, -13};
+  Colour radioColour = 12639424;  // money green
+  Colour macrosColour = kClActiveBorder;
+  Colour dataColour = 15780518;
+  Colour miscColour = 15793151;
+  Colour bandColour = 12639424;       // follows radioColour
+  Colour qsoNumberColour = 15780518;  // follows dataColour
+};
+
+struct GameState {
+  GameState();
+
+  // Own station.
+  Text<10> Mycall = "Q1AAA";
+  Text<1> Myprec = "A";
+  Text<2> Mycheck = "68";
+  std::string Mysection = "MDC";
+  Text<80> CQText;
+  int PowerFactor = 30;
+
+  // The other station and the QSO in hand.
+  int StationIndex = 666;
+  Text<10> Hiscall = "Q2BBB";
+  Text<1> Hisprec = "Z";
+  Text<10> Hisnumber = "99999999";
+  Text<3> Hischeck = "XX";
+  Text<6> Hissection = "NONE";
+  Text<25> OtherCall = "Q1AAA";
+  std::uint8_t StationState = ssNone;
+  std::array<bool, 8> PartReceived{};
+  std::array<Text<10>, 8> PartText{};
+  bool ExchangeSent = false;
+  int CallAttempts = 0;
+  bool StationHeard = false;
+  Text<3> Band = "99";
+
+  // Contest clock and operating time.
+  int Day = 18;
+  int Hour = 21;
+  int Minute = 0;
+  int Second = 0;
+  int ElapsedMinutes = 0;
+  int OpHours = 0;
+  int OpMinutes = 0;
+  bool Operating = false;
+  int Activity = 6;
+  Text<3> DayText;
+  Text<3> HourText;
+  Text<3> MinuteText;
+  Text<10> MynumberText;
+
+  // Score and counters.
+  int Mynumber = 0;
+  int SectionsWorked = 0;
+  int DupeCount = 0;
+  int ErrorCount = 0;
+
+  // Station pool.
+  std::array<Text<10>, kPoolSize> StationCall{};
+  std::array<int, kPoolSize> StationSection{};
+  std::array<std::uint8_t, kPoolSize> StationWorked{};
+  std::array<Text<3>, kPoolSize> StationBand{};
+  int StationMax = 0;
+
+  // Sections and call areas.
+  std::array<Text<6>, kSectionSlots> SectionName{};
+  std::array<std::uint8_t, kSectionSlots> SectionStatus{};
+  std::array<bool, kAreaCount> AreaComplete{};
+
+  // Auto CQ.
+  bool AutoCQ = false;
+  int AutoCQCount = 1;
+  int TenMetreZone = 9;
+
+  // Options kept in the settings file.
+  bool Debug = false;
+  bool SilentMode = false;
+  Text<1> SectionPosition = "L";
+  bool AutoClear = true;
+  bool AutoDetect = true;
+  bool Assist = true;
+  bool AutoSave = false;
+  Colour NeededColour = 0xD0E2E8;
+  Colour HeardColour = 0x00FFFF;
+  Colour WorkedColour = 0x00FF00;
+  Colour SectionsColour = 0x00FFFF;
+  std::string SavedGameFile = "tovk.sav";
+
+  // Length of the next timeout, set by the settings dialog's OK.
+  int TimeoutHours = 0;
+  int TimeoutMinutes = 0;
+
+  // Files and scratch.
+  std::string StationFile = "TOVK.SS";
+  std::string TempText;
+
+  // The main window's look, kept in the settings file.
+  WindowLook Look;
+};
+
+}  // namespace tovk

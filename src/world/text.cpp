@@ -1,0 +1,45 @@
+// Character counting and cutting for the bounded texts of the game state.
+#include "world/text.h"
+
+namespace tovk {
+namespace {
+
+// Length in bytes of the UTF-8 sequence starting with `lead`; a stray or
+// invalid byte counts as a character of its own.
+std::size_t SequenceLength(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if ((lead & 0xE0) == 0xC0) return 2;
+  if ((lead & 0xF0) == 0xE0) return 3;
+  if ((lead & 0xF8) == 0xF0) return 4;
+  return 1;
+}
+
+// Bytes of the character at `pos`: its sequence length, shortened where the
+// text ends or a byte is not a continuation byte.
+std::size_t CharacterBytes(std::string_view text, std::size_t pos) {
+  const std::size_t wanted = SequenceLength(static_cast<unsigned char>(text[pos]));
+  std::size_t len = 1;
+  while (len < wanted && pos + len < text.size() &&
+         (static_cast<unsigned char>(text[pos + len]) & 0xC0) == 0x80) {
+    ++len;
+  }
+  return len;
+}
+
+}  // namespace
+
+std::string CutToCharacters(std::string_view text, std::size_t limit) {
+  std::size_t pos = 0;
+  for (std::size_t count = 0; count < limit && pos < text.size(); ++count) {
+    pos += CharacterBytes(text, pos);
+  }
+  return std::string(text.substr(0, pos));
+}
+
+std::size_t CharacterCount(std::string_view text) {
+  std::size_t count = 0;
+  for (std::size_t pos = 0; pos < text.size(); ++count) pos += CharacterBytes(text, pos);
+  return count;
+}
+
+}  // namespace tovk

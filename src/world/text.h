@@ -1,0 +1,58 @@
+// Bounded texts of the game state: a text[N] keeps at most N characters.
+// Characters are counted as UTF-8 sequences, so a cut never splits one.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tovk {
+
+// The first `limit` characters of `text`, counting each UTF-8 sequence as one.
+std::string CutToCharacters(std::string_view text, std::size_t limit);
+
+// Number of characters in `text`, counting each UTF-8 sequence as one.
+std::size_t CharacterCount(std::string_view text);
+
+template <std::size_t N>
+class Text {
+ public:
+  static constexpr std::size_t kCapacity = N;
+
+  Text() = default;
+  Text(std::string_view text) : value_(CutToCharacters(text, N)) {}  // NOLINT: implicit on purpose
+  Text(const char* text) : Text(std::string_view(text)) {}           // NOLINT
+  Text(const std::string& text) : Text(std::string_view(text)) {}    // NOLINT
+
+  Text& operator=(std::string_view text) {
+    value_ = CutToCharacters(text, N);
+    return *this;
+  }
+  Text& operator=(const char* text) { return *this = std::string_view(text); }
+  Text& operator=(const std::string& text) { return *this = std::string_view(text); }
+
+  const std::string& str() const { return value_; }
+  operator const std::string&() const { return value_; }  // NOLINT: reads like a plain text
+  const char* c_str() const { return value_.c_str(); }
+  bool empty() const { return value_.empty(); }
+  std::size_t size() const { return value_.size(); }
+
+  friend bool operator==(const Text& a, const Text& b) { return a.value_ == b.value_; }
+  friend bool operator==(const Text& a, std::string_view b) { return a.value_ == b; }
+  friend bool operator==(const Text& a, const char* b) { return a.value_ == b; }
+  friend std::string operator+(const Text& a, std::string_view b) {
+    return a.value_ + std::string(b);
+  }
+  friend std::string operator+(std::string_view a, const Text& b) {
+    return std::string(a) + b.value_;
+  }
+  friend std::string operator+(const char* a, const Text& b) { return std::string(a) + b.value_; }
+  friend std::string operator+(const Text& a, const char* b) { return a.value_ + b; }
+  friend std::string operator+(const std::string& a, const Text& b) { return a + b.value_; }
+  friend std::string operator+(const Text& a, const std::string& b) { return a.value_ + b; }
+
+ private:
+  std::string value_;
+};
+
+}  // namespace tovk

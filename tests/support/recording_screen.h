@@ -1,0 +1,58 @@
+// A screen for tests: keeps what the game told it, in order, and answers the
+// game's questions from scripts.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "world/screen.h"
+
+namespace tovk::testing {
+
+class RecordingScreen : public Screen {
+ public:
+  void AppendLine(MemoId memo, const std::string& line) override;
+  void ClearLines(MemoId memo) override;
+  void ShowMessage(const std::string& text) override;
+  bool AskYesNo(const std::string& question) override;
+  std::optional<std::string> ChooseFile(const FileRequest& request) override;
+  void RunSettingsDialog(SettingsPage page) override;
+  void SetFieldText(Field field, const std::string& text) override;
+  void SetBandBox(const std::string& band) override;
+  void SetQsoNumber(const std::string& text) override;
+  void SetButtonEnabled(Button button, bool enabled) override;
+  void SetCallButtonCaption(const std::string& caption) override;
+  void SetStatusPanel(int index, const std::string& text) override;
+  void SetTimerEnabled(bool enabled) override;
+  void ShowNotebookPage(int page) override;
+  void PaintSectionCell(int section, Colour colour) override;
+  void PaintAreaBox(int area, Colour colour) override;
+  void DockSectionPanel(bool right) override;
+  void EndProgram() override;
+
+  // Everything the screen was told, one entry per call, e.g. "msg|Callsign not heard".
+  std::vector<std::string> events;
+  std::vector<std::string> messages;
+  std::vector<std::string> questions;
+  std::vector<FileRequest> fileRequests;
+  std::vector<SettingsPage> settingsPages;
+
+  // Answers: Yes/No questions (default answer when the script is empty),
+  // file dialogs (nullopt is Cancel), and what the settings dialog does.
+  std::deque<bool> answers;
+  bool defaultAnswer = false;
+  std::deque<std::optional<std::string>> files;
+  std::function<void(SettingsPage)> settingsDialog;
+
+  bool ended = false;
+  bool timerEnabled = false;
+  bool sectionPanelRight = false;
+
+  // Messages shown since the last call, cleared.
+  std::vector<std::string> TakeMessages();
+};
+
+}  // namespace tovk::testing

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need,
+# only those that are missing. Sourced by ./run and ./test.
+tovk_packages=(
+  cmake ninja-build g++ clang libclang-rt-14-dev
+  qt6-base-dev libqt6svg6-dev libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev
+  fonts-liberation2
+)
+
+tovk_missing=()
+for p in "${tovk_packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    tovk_missing+=("$p")
+  fi
+done
+
+if ((${#tovk_missing[@]})); then
+  echo "Installing missing packages: ${tovk_missing[*]}"
+  sudo_cmd=()
+  if [ "$(id -u)" != 0 ]; then sudo_cmd=(sudo); fi
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
+    "${tovk_missing[@]}"
+fi
