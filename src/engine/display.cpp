@@ -1,0 +1,109 @@
+// The display refresh after every action: the status bar, the call button's
+// caption, the Log button under Assist and the end of the contest; also the
+// set of operating controls that are enabled and disabled together, and the
+// Yes/No confirmation.
+#include "engine/actions.h"
+#include "engine/logbook_stamp.h"
+#include "world/clock.h"
+#include "world/text.h"
+
+namespace tovk {
+namespace {
+
+constexpr Button kOperatingControls[] = {
+    Button::ToolButtonQSL,      Button::ToolButtonRepeat,      Button::ToolButtonDuplicate,
+    Button::ToolButtonSend,     Button::ToolButtonsendnumber,  Button::ToolButtonsendcheck,
+    Button::ToolButtonsendprec, Button::ToolButtonsendsection, Button::ToolButtonclearqso,
+    Button::ToolButtonCallCQ,   Button::ToolButtonautocq,      Button::ToolButtontune,
+    Button::ToolbuttonCallhim,  Button::ToolButtonchecklog,    Button::ToolButtonlog,
+    Button::ToolButtonTimeout,
+};
+
+const char* StateText(int state) {
+  switch (state) {
+    case ssNone:
+      return "--";
+    case ssCalledMe:
+      return "Called me";
+    case ssHeardQRZ:
+      return "Heard QRZ";
+    case ssHeardCQ:
+      return "Heard CQ";
+    case ssQSOInProgress:
+      return "QSO in progress";
+    case ssCalledSomeone:
+      return "Called someone";
+    case ssHeardSection:
+      return "Heard Section";
+    default:
+      return "";  // ssCQSent shows nothing
+  }
+}
+
+std::string RateText(const GameState& s) {
+  int minutes = s.OpHours * 60 + s.OpMinutes;
+  if (s.Mynumber < 2 || minutes == 0) return "-";
+  return std::to_string((s.Mynumber - 1) * 60 / minutes);
+}
+
+std::string CallButtonCaption(const GameState& s) {
+  const std::string qrzSection = CutToCharacters("QRZ " + s.Hissection, 10);
+  if (s.StationState == ssNone) return "QRZ";
+  if (s.StationState == ssHeardSection) return qrzSection;
+  if (s.PartReceived[2]) return "Call Stn";
+  if (s.PartReceived[5]) return qrzSection;
+  return "QRZ";
+}
+
+}  // namespace
+
+std::string FormatScore(int score) {
+  std::string text = std::to_string(score);
+  if (score >= 1000000) text.insert(text.size() - 6, ",");
+  if (score >= 1000) text.insert(text.size() - 3, ",");
+  return text;
+}
+
+void RefreshDisplay(Game& g) {
+  g.HourText = TwoDigits(g.OpHours);
+  g.MinuteText = TwoDigits(g.OpMinutes);
+  g.SetStatusPanel(5, g.HourText + ":" + g.MinuteText + ":" + TwoDigits(g.Second));
+
+  g.HourText = TwoDigits(g.Hour);
+  g.MinuteText = TwoDigits(g.Minute);
+  g.SetStatusPanel(1, g.HourText + ":" + g.MinuteText);
+
+  int localHour = g.Hour - 5;
+  if (localHour < 0) localHour += 24;
+  g.SetStatusPanel(3, TwoDigits(localHour) + ":" + g.MinuteText);
+
+  g.SetStatusPanel(7, std::to_string(g.Mynumber - 1));
+  g.SetStatusPanel(9, std::to_string(g.SectionsWorked));
+  g.SetStatusPanel(11, FormatScore(g.SectionsWorked * 2 * (g.Mynumber - 1)));
+  g.SetStatusPanel(13, RateText(g));
+  g.SetStatusPanel(15, std::to_string(g.DupeCount));
+  g.SetStatusPanel(17, std::to_string(g.ErrorCount));
+  g.SetStatusPanel(18, StateText(g.StationState));
+
+  if (ContestIsOver(g)) {
+    // Stop Auto CQ before the box: a modal box keeps the timer ticking.
+    g.SetTimer1(false);
+    g.ShowMessage("Contest is over");
+    EnableOperatingControls(g, false);
+  }
+
+  g.SetCallButtonCaption(CallButtonCaption(g));
+
+  // Under Assist the log waits until the own exchange has been sent.
+  if (g.Assist) g.SetButtonEnabled(Button::ToolButtonlog, g.ExchangeSent);
+}
+
+void EnableOperatingControls(Game& g, bool enabled) {
+  for (Button button : kOperatingControls) g.SetButtonEnabled(button, enabled);
+}
+
+bool Confirm(Game& g, const std::string& question) {
+  return g.screen.AskYesNo(question);
+}
+
+}  // namespace tovk
