@@ -1,0 +1,73 @@
+// The new-game reset back to the start of the contest, and the "New" button.
+#include "engine/actions.h"
+#include "world/section_map.h"
+#include "world/station_pool.h"
+
+namespace tovk {
+namespace {
+
+void ResetContestCounters(GameState& s) {
+  s.Operating = false;
+  s.SectionsWorked = 0;
+  s.OpHours = 0;
+  s.OpMinutes = 0;
+  s.Hour = 21;
+  s.Minute = 0;
+  s.Second = 0;
+  s.ElapsedMinutes = 0;
+  s.Day = 18;
+  s.CallAttempts = 0;
+  s.DayText = std::to_string(s.Day);
+  s.Mynumber = 1;
+  s.DupeCount = 0;
+  s.ErrorCount = 0;
+}
+
+void EmptyStationPool(GameState& s) {
+  for (int i = 0; i < kPoolCapacity; ++i) {
+    s.StationCall[i] = "";
+    s.StationSection[i] = kNoSection;
+    s.StationWorked[i] = 0;
+    s.StationBand[i] = "99";
+  }
+}
+
+}  // namespace
+
+void NewGame(Game& g) {
+  g.ClearMemo(MemoId::Memo1);
+  g.ClearMemo(MemoId::Memo2);
+  g.ClearMemo(MemoId::Memo3);
+
+  ResetContestCounters(g);
+  g.AreaComplete.fill(false);
+  for (int section = 0; section <= kSectionCount; ++section) {
+    g.SectionStatus[section] = 0;
+    UpdateSectionDisplay(g, section);
+  }
+  EmptyStationPool(g);
+  for (int part = 0; part <= 6; ++part) {
+    g.PartReceived[part] = false;
+    g.PartText[part] = "";
+  }
+  ToolButtonClearQSOClick(g);
+
+  // Without a station list, or with one that cannot be read, the game goes
+  // on with what it has: the band box and StationMax stay as they were.
+  if (LoadStationPool(g) != PoolLoad::Loaded) return;
+
+  g.SetBandBox("40");
+  g.Band = g.bandBox;
+  g.SetQsoNumber(std::to_string(g.Mynumber));
+  UpdateAreaDisplay(g);
+  g.ExchangeSent = false;
+}
+
+void ToolButtonnewClick(Game& g) {
+  if (!Confirm(g, "Are you sure ?")) return;
+  NewGame(g);
+  EnableOperatingControls(g, g.Assist);
+  EngineStep(g);
+}
+
+}  // namespace tovk
