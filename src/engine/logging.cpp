@@ -1,0 +1,145 @@
+// The logbook: logging the contact in hand after its three tests (exchange
+// sent, not a duplicate, every part copied), scoring it, the next caller, and
+// the questions "Check log" answers.
+#include "engine/actions.h"
+
+#include <string>
+
+#include "engine/station_in_hand.h"
+#include "world/clock.h"
+#include "world/section_map.h"
+#include "world/sections.h"
+#include "world/station_pool.h"
+
+namespace tovk {
+namespace {
+
+// "Data incomplete, you still need the " and the missing parts, without the
+// last comma.
+std::string IncompleteDataMessage(const GameState& s) {
+  std::string text = "Data incomplete, you still need the ";
+  if (!s.PartReceived[0]) text += " Number,";
+  if (!s.PartReceived[1]) text += " Precedence, ";
+  if (!s.PartReceived[2]) text += " Call, ";
+  if (!s.PartReceived[4]) text += " Check, ";
+  if (!s.PartReceived[5]) text += " Section,";
+  auto comma = text.rfind(',');
+  if (comma != std::string::npos) text.erase(comma, 1);
+  return text;
+}
+
+bool ExchangeComplete(const GameState& s) {
+  return s.PartReceived[0] && s.PartReceived[1] && s.PartReceived[2] && s.PartReceived[4] &&
+         s.PartReceived[5];
+}
+
+// Date, time, then nine bar-separated columns of fixed width.
+std::string LogLine(const GameState& s) {
+  return "1977/11/" + s.DayText + "|" + s.HourText + ":" + s.MinuteText + "|" +
+         CutToCharacters(s.Hiscall + "      ", 10) + "| " + s.Band + "| " + s.Hisnumber + "| " +
+         s.Hisprec + " | " + s.Hischeck + "| " + CutToCharacters(s.Hissection + "  ", 4) + "| " +
+         s.MynumberText;
+}
+
+// The station's section becomes worked; a section worked before is not
+// counted again. A station without a section credits none.
+void CreditSection(Game& g) {
+  auto section = SectionOfStationInHand(g);
+  if (!section || g.SectionStatus[*section] == 2) return;
+  ++g.SectionsWorked;
+  g.SectionStatus[*section] = 2;
+  UpdateAreaCompletion(g);
+  UpdateSectionDisplay(g, *section);
+}
+
+// Right after a contact, the next station may call at once: often while the
+// player is running (the contact still in hand), now and then otherwise.
+void NextCaller(Game& g) {
+  bool running = g.StationState == ssCQSent || g.StationState == ssCalledMe;
+  bool calls = running && g.Draw(10) < g.Activity;
+  if (!calls) calls = g.Draw(10) < 2;
+  if (!calls) return;
+  SelectStation(g, true);
+  if (!g.StationHeard) {
+    NoResponse(g, 4);
+    return;
+  }
+  MakeExchange(g);
+  StationReply(g);
+}
+
+void LogContact(Game& g) {
+  g.DayText = std::to_string(g.Day);
+  g.MynumberText = PadLeft(std::to_string(g.Mynumber), 4, ' ');
+  g.AppendLine(MemoId::Memo2, LogLine(g));
+  ++g.Mynumber;
+  g.SetQsoNumber(std::to_string(g.Mynumber));
+  CreditSection(g);
+  if (InPool(g.StationIndex)) {
+    g.StationBand[g.StationIndex] = g.Band.str();
+    g.StationWorked[g.StationIndex] = 2;
+  }
+  g.ExchangeSent = false;
+  if (g.AutoClear) ToolButtonClearQSOClick(g);
+  NextCaller(g);
+  EngineStep(g);
+  UpdateAreaDisplay(g);
+}
+
+// "Check log" on a copied section; a station without a section gets no answer.
+void ReportSection(Game& g) {
+  auto section = SectionOfStationInHand(g);
+  if (!section) return;
+  int status = g.SectionStatus[*section];
+  if (status == 0 || status == 1) g.ShowMessage(g.Hissection + " is Needed");
+  if (status == 2) g.ShowMessage(g.Hissection + " has been Worked");
+}
+
+}  // namespace
+
+void ToolButtonLogClick(Game& g) {
+  if (!g.ExchangeSent) {
+    g.AppendLine(MemoId::Memo1, "RPT?");
+    g.ShowMessage("Send the Contest Exchange first!");
+    ++g.ErrorCount;
+    EngineStep(g);
+    return;
+  }
+  if (StationInHandWorked(g)) {
+    g.ShowMessage("Duplicate! " + g.Hiscall + " was worked on " + BandOfStationInHand(g));
+    ++g.DupeCount;
+    EngineStep(g);
+    return;
+  }
+  if (!ExchangeComplete(g)) {
+    ++g.ErrorCount;
+    g.TempText = IncompleteDataMessage(g);
+    g.ShowMessage(g.TempText);
+    EngineStep(g);
+    return;
+  }
+  LogContact(g);
+}
+
+void ToolButtonchecklogClick(Game& g) {
+  bool callCopied = g.PartReceived[2];
+  bool sectionCopied = g.PartReceived[5];
+  if (!callCopied && !sectionCopied) {
+    g.ShowMessage("Check What?");
+    AdvanceClock(g, 2, true);
+  } else if (callCopied && StationInHandWorked(g)) {
+    // A worked callsign is the answer that matters, whatever its section.
+    g.ShowMessage(g.Hiscall + " Worked on " + BandOfStationInHand(g));
+    AdvanceClock(g, 5, true);
+  } else {
+    AdvanceClock(g, 5, true);
+    if (sectionCopied) {
+      ReportSection(g);
+    } else {
+      g.ShowMessage(g.Hiscall + " Not yet worked");
+    }
+  }
+  EngineStep(g);
+}
+
+}  // namespace tovk

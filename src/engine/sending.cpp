@@ -1,0 +1,116 @@
+// The player's transmissions inside a contact: the exchange or one part of
+// it, QSL, a request to repeat (AGN) and the notice "worked before" (B4).
+#include "engine/actions.h"
+
+#include <array>
+#include <string>
+
+#include "world/clock.h"
+
+namespace tovk {
+namespace {
+
+constexpr std::array<const char*, 8> kRepeatRequests = {"SORRY OM, QRM ... TRY AGAIN",
+                                                        "SCT?",
+                                                        "CHEK?",
+                                                        "PREC?",
+                                                        "QRM ... AGN",
+                                                        "SECT?",
+                                                        "NUMBER?",
+                                                        "CHECK?"};
+
+// The one part of the exchange a single-part send button transmits.
+std::string OnePart(const Game& g, Button sender) {
+  switch (sender) {
+    case Button::ToolButtonsendnumber:
+      return std::to_string(g.Mynumber);
+    case Button::ToolButtonsendprec:
+      return g.Myprec;
+    case Button::ToolButtonsendcheck:
+      return g.Mycheck;
+    default:
+      return g.Mysection;
+  }
+}
+
+// The station did not copy the exchange and asks for it again: the exchange
+// counts as not sent until the next send.
+void AskForRepeat(Game& g) {
+  g.TempText = kRepeatRequests[g.Draw(8)];
+  g.AppendLine(MemoId::Memo1, g.TempText);
+  g.ExchangeSent = false;
+  if (g.Assist) g.SetButtonEnabled(Button::ToolButtonlog, false);
+}
+
+}  // namespace
+
+void ToolButtonSendClick(Game& g, Button sender) {
+  g.CallAttempts = 0;
+  if (!g.PartReceived[2]) {
+    g.ShowMessage("Callsign not heard");
+    ++g.ErrorCount;
+    EngineStep(g);
+    return;
+  }
+  if (sender == Button::ToolButtonSend) {
+    g.AppendLine(MemoId::Memo3, g.Hiscall + " UR " + std::to_string(g.Mynumber) + " " + g.Myprec +
+                                    " " + g.Mycall + " Check " + g.Mycheck + " " + g.Mysection);
+    AdvanceClock(g, 1 + g.Draw(5), true);
+  } else {
+    AdvanceClock(g, 1 + g.Draw(3), true);
+    g.AppendLine(MemoId::Memo3, OnePart(g, sender));
+  }
+  g.ExchangeSent = true;
+
+  if (g.StationState == ssCalledMe && PowerChance(g)) {
+    AskForRepeat(g);
+  } else if (g.StationState == ssCalledMe) {
+    StationReply(g);
+  } else if (PowerChance(g)) {
+    StationReply(g);
+  } else {
+    AnswerOtherStation(g);
+  }
+  EngineStep(g);
+}
+
+void ToolButtonQSLClick(Game& g) {
+  g.SetTimer1(false);
+  g.AppendLine(MemoId::Memo3, "QSL");
+  EngineStep(g);
+  AdvanceClock(g, 1, true);
+  if (g.PartReceived[7]) {
+    g.AppendLine(MemoId::Memo1, g.Draw(10) >= 5 ? "73 CUL" : "TU");
+    return;
+  }
+  if (g.Draw(10) >= 2) {
+    g.PartReceived[7] = true;
+    g.AppendLine(MemoId::Memo1, "TU");
+    return;
+  }
+  g.AppendLine(MemoId::Memo1, "QSL?");
+}
+
+void ToolButtonRepeatClick(Game& g) {
+  g.SetTimer1(false);
+  g.AppendLine(MemoId::Memo3, "AGN");
+  AdvanceClock(g, 1 + g.Draw(3), true);
+  if (g.Draw(10) < 7) {
+    StationReply(g);
+  } else {
+    NoResponse(g, 1);
+  }
+  EngineStep(g);
+}
+
+void ToolButtonDuplicateClick(Game& g) {
+  g.SetTimer1(false);
+  g.AppendLine(MemoId::Memo3, "B4");
+  EngineStep(g);
+  if (g.Draw(10) < 2) return;  // the station stays on
+  if (g.Draw(10) >= 6) g.AppendLine(MemoId::Memo1, "SRI");
+  g.StationState = ssNone;
+  ToolButtonClearQSOClick(g);
+}
+
+}  // namespace tovk
