@@ -1,0 +1,26 @@
+// What an export of the logbook reports, and writing an exported log to a
+// file the player keeps: through a temporary file beside it, renamed over the
+// target, so a failed export never leaves half a file behind.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <ostream>
+#include <string>
+
+namespace tovk {
+
+struct ExportResult {
+  bool ok = true;     // false when the file could not be written
+  std::string error;  // "Error writing file " + name, when not ok
+  int written = 0;    // contacts written
+  int skipped = 0;    // contact lines that could not be read and were left out
+};
+
+// Runs `write` on a temporary file beside `file` and renames it over `file`.
+// On any failure the temporary file is removed, an existing `file` is left as
+// it was and the result is not ok.
+ExportResult WriteExportFile(const std::filesystem::path& file,
+                             const std::function<ExportResult(std::ostream&)>& write);
+
+}  // namespace tovk

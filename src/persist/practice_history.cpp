@@ -1,0 +1,203 @@
+// The practice history file: writing a run's line, reading the last runs.
+#include "persist/practice_history.h"
+
+#include <deque>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <system_error>
+
+#include "persist/results.h"
+
+namespace tovk {
+
+const char* const kPracticeHistoryHeader =
+    "run,call,power,contacts,sections,score,dupes,lids,operating time";
+
+namespace {
+
+constexpr std::size_t kFieldCount = 9;
+
+// A field as CSV holds it: line breaks become blanks (every run is one line),
+// and a field with a comma or a quote is quoted.
+std::string QuotedIfNeeded(std::string text) {
+  for (char& c : text) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  if (text.find_first_of(",\"") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + "\"";
+}
+
+// The fields of one CSV line; none when a quote is left open.
+std::optional<std::vector<std::string>> SplitCsv(const std::string& line) {
+  std::vector<std::string> fields(1);
+  bool quoted = false;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    char c = line[i];
+    if (quoted) {
+      if (c != '"') {
+        fields.back() += c;
+      } else if (i + 1 < line.size() && line[i + 1] == '"') {
+        fields.back() += '"';
+        ++i;
+      } else {
+        quoted = false;
+      }
+      continue;
+    }
+    if (c == '"') {
+      quoted = true;
+    } else if (c == ',') {
+      fields.emplace_back();
+    } else {
+      fields.back() += c;
+    }
+  }
+  if (quoted) return std::nullopt;
+  return fields;
+}
+
+std::optional<int> ParseCount(const std::string& text) {
+  if (text.empty() || text.size() > 9) return std::nullopt;
+  int value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+bool IsOperatingTime(const std::string& text) {
+  std::size_t colon = text.find(':');
+  if (colon == std::string::npos || text.size() - colon != 3) return false;
+  return ParseCount(text.substr(0, colon)) && ParseCount(text.substr(colon + 1));
+}
+
+std::optional<PracticeRun> ParseRun(std::string line) {
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  auto fields = SplitCsv(line);
+  if (!fields || fields->size() != kFieldCount) return std::nullopt;
+  const std::vector<std::string>& f = *fields;
+  PracticeRun run;
+  run.when = f[0];
+  run.call = f[1];
+  auto power = ParseCount(f[2]);
+  auto contacts = ParseCount(f[3]);
+  auto sections = ParseCount(f[4]);
+  auto score = ParseCount(f[5]);
+  auto dupes = ParseCount(f[6]);
+  auto lids = ParseCount(f[7]);
+  if (run.when.empty() || !power || !contacts || !sections || !score || !dupes || !lids ||
+      !IsOperatingTime(f[8])) {
+    return std::nullopt;
+  }
+  run.power = *power;
+  run.contacts = *contacts;
+  run.sections = *sections;
+  run.score = *score;
+  run.dupes = *dupes;
+  run.lids = *lids;
+  run.operatingTime = f[8];
+  return run;
+}
+
+// The whole existing file; an empty text when it does not exist, none when it
+// exists but cannot be read.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
+  std::error_code error;
+  if (!std::filesystem::exists(file, error)) {
+    if (error) return std::nullopt;
+    return std::string();
+  }
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return std::nullopt;
+  return text;
+}
+
+}  // namespace
+
+std::filesystem::path PracticeHistoryPath(const std::filesystem::path& settingsFile) {
+  std::filesystem::path stem = settingsFile.stem();
+  if (stem.empty()) stem = "tovk";
+  return settingsFile.parent_path() / (stem.string() + "-history.csv");
+}
+
+PracticeRun PracticeRunOf(const Game& g, const std::string& when) {
+  PracticeRun run;
+  run.when = when;
+  run.call = g.Mycall.str();
+  run.power = g.Myprec == "B" ? 1000 : 100;
+  run.contacts = g.Mynumber > 1 ? g.Mynumber - 1 : 0;
+  run.sections = g.SectionsWorked;
+  run.score = 2 * run.sections * run.contacts;
+  run.dupes = g.DupeCount;
+  run.lids = g.ErrorCount;
+  run.operatingTime = FormatOperatingTime(g.OpHours, g.OpMinutes);
+  return run;
+}
+
+std::string FormatPracticeRun(const PracticeRun& run) {
+  return QuotedIfNeeded(run.when) + "," + QuotedIfNeeded(run.call) + "," +
+         std::to_string(run.power) + "," + std::to_string(run.contacts) + "," +
+         std::to_string(run.sections) + "," + std::to_string(run.score) + "," +
+         std::to_string(run.dupes) + "," + std::to_string(run.lids) + "," +
+         QuotedIfNeeded(run.operatingTime);
+}
+
+bool AppendPracticeHistory(const std::filesystem::path& file, const Game& g,
+                           const std::string& when) {
+  std::optional<std::string> text = ReadWholeFile(file);
+  if (!text) return false;
+  if (text->empty()) *text = std::string(kPracticeHistoryHeader) + "\n";
+  if (text->back() != '\n') *text += '\n';  // a damaged last line stays a line of its own
+  *text += FormatPracticeRun(PracticeRunOf(g, when)) + "\n";
+
+  std::filesystem::path temporary = file;
+  temporary += ".tmp";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out << *text;
+    out.flush();
+    if (!out) {
+      out.close();
+      std::error_code ignored;
+      std::filesystem::remove(temporary, ignored);
+      return false;
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary, file, error);
+  if (!error) return true;
+  std::error_code ignored;
+  std::filesystem::remove(temporary, ignored);
+  return false;
+}
+
+std::vector<PracticeRun> ReadPracticeHistory(std::istream& in, std::size_t lastN) {
+  std::deque<PracticeRun> runs;
+  if (lastN == 0) return {};
+  std::string line;
+  while (std::getline(in, line)) {
+    std::optional<PracticeRun> run = ParseRun(line);
+    if (!run) continue;
+    runs.push_back(std::move(*run));
+    if (runs.size() > lastN) runs.pop_front();
+  }
+  return {std::make_move_iterator(runs.begin()), std::make_move_iterator(runs.end())};
+}
+
+std::vector<PracticeRun> ReadPracticeHistory(const std::filesystem::path& file, std::size_t lastN) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return {};
+  return ReadPracticeHistory(in, lastN);
+}
+
+}  // namespace tovk

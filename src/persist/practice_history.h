@@ -1,0 +1,55 @@
+// The practice history: one CSV line per finished contest in a file beside
+// the settings file, so the player sees progress from run to run.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <istream>
+#include <string>
+#include <vector>
+
+#include "world/game.h"
+
+namespace tovk {
+
+// One finished contest.
+struct PracticeRun {
+  std::string when;  // date and time of the run, ISO 8601
+  std::string call;  // own callsign
+  int power = 0;     // watts: 100 or 1000
+  int contacts = 0;
+  int sections = 0;
+  int score = 0;
+  int dupes = 0;
+  int lids = 0;
+  std::string operatingTime;  // "HH:MM"
+
+  friend bool operator==(const PracticeRun&, const PracticeRun&) = default;
+};
+
+// The first line of the file.
+extern const char* const kPracticeHistoryHeader;
+
+// The history file beside the settings file: "tovk.ini" gives "tovk-history.csv".
+std::filesystem::path PracticeHistoryPath(const std::filesystem::path& settingsFile);
+
+// The run the game has just finished, dated `when`.
+PracticeRun PracticeRunOf(const Game& g, const std::string& when);
+
+// One CSV line, without its line end; a field holding a comma or a quote is
+// quoted.
+std::string FormatPracticeRun(const PracticeRun& run);
+
+// Adds the game's run to the file, creating it with its header line. The
+// earlier lines are kept byte for byte: the whole file is written to a
+// temporary file beside it and renamed over it. False when the file could not
+// be read or written; it is then left as it was.
+bool AppendPracticeHistory(const std::filesystem::path& file, const Game& g,
+                           const std::string& when);
+
+// The last `lastN` runs of the history, oldest first. Lines that cannot be
+// read (the header, a damaged line) are passed over; a missing file gives none.
+std::vector<PracticeRun> ReadPracticeHistory(std::istream& in, std::size_t lastN);
+std::vector<PracticeRun> ReadPracticeHistory(const std::filesystem::path& file, std::size_t lastN);
+
+}  // namespace tovk
