@@ -22,6 +22,9 @@ void ReadSettingsText(GameState& s, std::string_view text);
 // Writes a temporary file beside the target and renames it; false when the
 // file could not be written (the old file is then left as it was).
 bool WriteSettings(const GameState& s, const std::filesystem::path& file);
+// The text WriteSettings puts in the file: `existing` (the file's present
+// text, empty for a new file) with every key set to the value in force.
+std::string SettingsFileText(const GameState& s, std::string_view existing);
 
 // Colour text of the section-map colours: an identifier ("clYellow") or "$"
 // and eight upper-case hexadecimal digits.

@@ -1,0 +1,159 @@
+// Lines, encodings and numbers as the game's file readers take them.
+#include "persist/file_text.h"
+
+#include <cctype>
+
+namespace tovk {
+
+bool IsValidUtf8(std::string_view text) {
+  std::size_t i = 0;
+  const std::size_t n = text.size();
+  while (i < n) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c < 0x80) {
+      ++i;
+      continue;
+    }
+    int follow = 0;
+    std::uint32_t code = 0;
+    if (c >= 0xC2 && c <= 0xDF) {
+      follow = 1;
+      code = c & 0x1F;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+      follow = 2;
+      code = c & 0x0F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+      follow = 3;
+      code = c & 0x07;
+    } else {
+      return false;
+    }
+    if (i + follow >= n) return false;
+    for (int k = 1; k <= follow; ++k) {
+      const auto f = static_cast<unsigned char>(text[i + k]);
+      if ((f & 0xC0) != 0x80) return false;
+      code = (code << 6) | (f & 0x3F);
+    }
+    // Overlong forms, surrogates and code points above U+10FFFF.
+    if (follow == 2 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF))) return false;
+    if (follow == 3 && (code < 0x10000 || code > 0x10FFFF)) return false;
+    i += follow + 1;
+  }
+  return true;
+}
+
+std::string ToUtf8(std::string_view text) {
+  if (IsValidUtf8(text)) return std::string(text);
+  std::string out;
+  out.reserve(text.size() * 2);
+  for (char ch : text) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c < 0x80) {
+      out.push_back(ch);
+      continue;
+    }
+    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  }
+  return out;
+}
+
+namespace {
+// Drops a cut-off UTF-8 sequence at the end of a line cut to its limit.
+void DropPartialSequence(std::string& line) {
+  std::size_t back = 0;
+  while (back < 4 && back < line.size() &&
+         (static_cast<unsigned char>(line[line.size() - 1 - back]) & 0xC0) == 0x80) {
+    ++back;
+  }
+  if (back >= line.size()) return;
+  const auto lead = static_cast<unsigned char>(line[line.size() - 1 - back]);
+  if (lead < 0xC0) return;
+  const std::size_t need = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
+  if (back < need) line.resize(line.size() - 1 - back);
+}
+}  // namespace
+
+bool ReadTextLine(std::istream& in, std::string& line) {
+  line.clear();
+  std::streambuf* buffer = in.rdbuf();
+  if (buffer == nullptr || !in.good()) {
+    in.setstate(std::ios::failbit);
+    return false;
+  }
+  bool any = false;
+  bool cut = false;
+  for (;;) {
+    const int c = buffer->sbumpc();
+    if (c == std::char_traits<char>::eof()) {
+      in.setstate(std::ios::eofbit);
+      if (!any) in.setstate(std::ios::failbit);
+      break;
+    }
+    any = true;
+    if (c == '\n') break;
+    if (line.size() < kMaxLineBytes) {
+      line.push_back(static_cast<char>(c));
+    } else {
+      cut = true;
+    }
+  }
+  if (!any) return false;
+  if (!line.empty() && line.back() == '\r' && !cut) line.pop_back();
+  if (cut) DropPartialSequence(line);
+  if (!IsValidUtf8(line)) line = ToUtf8(line);
+  return true;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+namespace {
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+std::optional<std::int32_t> ParseHex(std::string_view digits) {
+  while (digits.size() > 1 && digits.front() == '0') digits.remove_prefix(1);
+  if (digits.empty() || digits.size() > 8) return std::nullopt;
+  std::uint32_t value = 0;
+  for (char c : digits) {
+    const int d = HexDigit(c);
+    if (d < 0) return std::nullopt;
+    value = (value << 4) | static_cast<std::uint32_t>(d);
+  }
+  return static_cast<std::int32_t>(value);
+}
+}  // namespace
+
+std::optional<std::int32_t> ParseInt32(std::string_view text) {
+  text = TrimBlanks(text);
+  if (text.empty()) return std::nullopt;
+  if (text.front() == '$') return ParseHex(text.substr(1));
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    return ParseHex(text.substr(2));
+  }
+  bool negative = false;
+  if (text.front() == '-' || text.front() == '+') {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  if (text.empty()) return std::nullopt;
+  std::int64_t value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+    if (value > std::int64_t{1} << 31) return std::nullopt;
+  }
+  if (negative) value = -value;
+  if (value > INT32_MAX || value < INT32_MIN) return std::nullopt;
+  return static_cast<std::int32_t>(value);
+}
+
+}  // namespace tovk

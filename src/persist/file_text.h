@@ -1,0 +1,38 @@
+// Helpers shared by the readers of the game's text files: lines of bounded
+// length, UTF-8 with a Latin-1 fallback for files from older 8-bit systems,
+// and strict 32-bit numbers.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <istream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tovk {
+
+// Longest line a reader keeps; the rest of a longer line is skipped, so a
+// damaged file cannot make the game hold an unbounded line.
+constexpr std::size_t kMaxLineBytes = std::size_t{1} << 20;
+
+bool IsValidUtf8(std::string_view text);
+
+// The text as UTF-8: unchanged when it is valid UTF-8, otherwise read as
+// Latin-1, so no character is lost.
+std::string ToUtf8(std::string_view text);
+
+// Reads one line (LF or CR LF ends it), keeping at most kMaxLineBytes of it,
+// converted to UTF-8. False at the end of the input when nothing was read.
+bool ReadTextLine(std::istream& in, std::string& line);
+
+// A signed 32-bit number: optional blanks, an optional sign and decimal
+// digits, or "$" / "0x" and at most eight hexadecimal digits (the 32-bit
+// pattern, so "$FF000008" is a system colour). Anything else, or a value
+// that does not fit in 32 bits, is none.
+std::optional<std::int32_t> ParseInt32(std::string_view text);
+
+// The text without blanks and tabs at both ends.
+std::string_view TrimBlanks(std::string_view text);
+
+}  // namespace tovk
