@@ -1,0 +1,201 @@
+// Reading a line of input into a command.
+#include "term/command.h"
+
+#include <array>
+#include <optional>
+#include <tuple>
+#include <utility>
+
+#include "term/term_text.h"
+
+namespace tovk::term {
+namespace {
+
+struct Caption {
+  std::string_view words;  // lower case, single blanks
+  Button button;
+};
+
+constexpr std::array<Caption, 21> kCaptions{{
+    {"call cq", Button::ToolButtonCallCQ},
+    {"tune band", Button::ToolButtontune},
+    {"auto cq", Button::ToolButtonautocq},
+    {"call", Button::ToolbuttonCallhim},
+    {"send nr", Button::ToolButtonsendnumber},
+    {"send prec", Button::ToolButtonsendprec},
+    {"send msg", Button::ToolButtonSend},
+    {"send chck", Button::ToolButtonsendcheck},
+    {"send sct", Button::ToolButtonsendsection},
+    {"send qsl", Button::ToolButtonQSL},
+    {"repeat", Button::ToolButtonRepeat},
+    {"send dup", Button::ToolButtonDuplicate},
+    {"log qso", Button::ToolButtonlog},
+    {"check log", Button::ToolButtonchecklog},
+    {"clr xchg", Button::ToolButtonclearqso},
+    {"qrt", Button::ToolButtonQRT},
+    {"timeout", Button::ToolButtonTimeout},
+    {"qrv", Button::SpeedButtonStartgame},
+    {"new", Button::ToolButtonnew},
+    {"save", Button::ToolButtonsave},
+    {"restore", Button::ToolButtonrestore},
+}};
+
+constexpr std::array<std::pair<std::string_view, Field>, 5> kFields{{
+    {"number", Field::Editnumber},
+    {"prec", Field::EditPrc},
+    {"call", Field::Edithiscall},
+    {"check", Field::Editcheck},
+    {"section", Field::EditSection},
+}};
+
+constexpr std::array<std::pair<std::string_view, Setting>, 6> kOptions{{
+    {"autodetect", Setting::AutoDetect},
+    {"autoclear", Setting::AutoClear},
+    {"assist", Setting::Assist},
+    {"silentmode", Setting::SilentMode},
+    {"autosave", Setting::AutoSave},
+    {"debug", Setting::Debug},
+}};
+
+// The first word of `text` and the rest after it, without blanks at either end.
+std::pair<std::string, std::string> SplitFirstWord(std::string_view text) {
+  const std::string trimmed = Trim(text);
+  const auto blank = trimmed.find_first_of(" \t");
+  if (blank == std::string::npos) return {trimmed, ""};
+  return {trimmed.substr(0, blank), Trim(std::string_view(trimmed).substr(blank))};
+}
+
+// The words of `text` in lower case, joined by single blanks.
+std::string NormalWords(std::string_view text) {
+  std::string result;
+  auto [word, rest] = SplitFirstWord(text);
+  while (!word.empty()) {
+    if (!result.empty()) result += ' ';
+    result += ToLower(word);
+    std::tie(word, rest) = SplitFirstWord(rest);
+  }
+  return result;
+}
+
+// A known command with a wrong argument: the reason, then the line as typed.
+Command Invalid(Command command, std::string_view reason) {
+  command.kind = CommandKind::Invalid;
+  command.error = std::string(reason) + ": " + command.text;
+  return command;
+}
+
+Command ParseBand(Command command, const std::string& band) {
+  for (const char* item : {"80", "40", "20", "15", "10"}) {
+    if (band != item) continue;
+    command.kind = CommandKind::Band;
+    command.value = band;
+    return command;
+  }
+  return Invalid(std::move(command), "band must be one of 80 40 20 15 10");
+}
+
+Command ParseType(Command command, const std::string& arguments) {
+  auto [name, text] = SplitFirstWord(arguments);
+  for (const auto& [fieldName, field] : kFields) {
+    if (ToLower(name) != fieldName) continue;
+    command.kind = CommandKind::Type;
+    command.field = field;
+    command.value = text;
+    return command;
+  }
+  return Invalid(std::move(command), "type needs a field (number, prec, call, check, section)");
+}
+
+Command ParseClear(Command command, const std::string& window) {
+  const std::string which = ToLower(window);
+  if (which == "in") command.kind = CommandKind::ClearIn;
+  if (which == "out") command.kind = CommandKind::ClearOut;
+  if (command.kind != CommandKind::Empty) return command;
+  return Invalid(std::move(command), "clear needs in or out");
+}
+
+std::optional<bool> OnOff(const std::string& value) {
+  const std::string word = ToLower(value);
+  if (word == "on") return true;
+  if (word == "off") return false;
+  return std::nullopt;
+}
+
+Command ParseSet(Command command, const std::string& arguments) {
+  auto [name, value] = SplitFirstWord(arguments);
+  const std::string setting = ToLower(name);
+  command.kind = CommandKind::Set;
+  command.value = value;
+  if (setting == "mycall") {
+    command.setting = Setting::Mycall;
+    command.value = ToUpper(value);  // the callsign box writes capitals
+    return command;
+  }
+  if (setting == "mycheck") {
+    command.setting = Setting::Mycheck;
+    return command;
+  }
+  if (setting == "power") {
+    command.setting = Setting::Power;
+    if (value == "100" || value == "1000") {
+      command.item = value == "100" ? 0 : 1;
+      return command;
+    }
+    return Invalid(std::move(command), "power must be 100 or 1000");
+  }
+  if (setting == "sectionposition") {
+    command.setting = Setting::SectionPosition;
+    const std::string side = ToUpper(value);
+    if (side == "L" || side == "R") {
+      command.item = side == "L" ? 0 : 1;
+      return command;
+    }
+    return Invalid(std::move(command), "SectionPosition must be L or R");
+  }
+  for (const auto& [optionName, option] : kOptions) {
+    if (setting != optionName) continue;
+    command.setting = option;
+    const auto on = OnOff(value);
+    if (!on) return Invalid(std::move(command), name + " must be on or off");
+    command.on = *on;
+    return command;
+  }
+  return Invalid(std::move(command),
+                 "set takes Mycall, Mycheck, power, AutoDetect, AutoClear, Assist, SilentMode, "
+                 "AutoSave, Debug or SectionPosition");
+}
+
+}  // namespace
+
+Command ParseCommand(std::string_view line) {
+  Command command;
+  command.text = Trim(line);
+  if (command.text.empty() || command.text.front() == '#') return command;
+
+  const auto [first, rest] = SplitFirstWord(command.text);
+  const std::string word = ToLower(first);
+  if (word == "band") return ParseBand(std::move(command), rest);
+  if (word == "type") return ParseType(std::move(command), rest);
+  if (word == "clear") return ParseClear(std::move(command), rest);
+  if (word == "set") return ParseSet(std::move(command), rest);
+  if (word == "show") {
+    if (rest.empty()) return Invalid(std::move(command), "show needs a variable name");
+    command.kind = CommandKind::Show;
+    command.value = rest;
+    return command;
+  }
+
+  const std::string words = NormalWords(command.text);
+  if (words == "tick") command.kind = CommandKind::Tick;
+  if (words == "status") command.kind = CommandKind::Status;
+  if (words == "fields") command.kind = CommandKind::Fields;
+  for (const Caption& caption : kCaptions) {
+    if (words != caption.words) continue;
+    command.kind = CommandKind::Press;
+    command.button = caption.button;
+  }
+  if (command.kind == CommandKind::Empty) command.kind = CommandKind::Unknown;
+  return command;
+}
+
+}  // namespace tovk::term

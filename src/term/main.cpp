@@ -1,0 +1,114 @@
+// tovk-term: the game in a terminal, one command a line on standard input,
+// one tagged line per event on standard output.
+//   tovk-term [--dir DIR] [--seed N]
+#include <charconv>
+#include <cstdint>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "persist/startup.h"
+#include "term/command.h"
+#include "term/command_runner.h"
+#include "term/line_input.h"
+#include "term/term_screen.h"
+#include "world/game.h"
+#include "world/random.h"
+
+namespace {
+
+constexpr std::string_view kUsage = "usage: tovk-term [--dir DIR] [--seed N]\n";
+
+struct Options {
+  std::filesystem::path folder;
+  std::optional<std::uint64_t> seed;
+};
+
+std::optional<std::uint64_t> ParseSeed(std::string_view text) {
+  std::uint64_t seed = 0;
+  const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
+  if (error != std::errc() || stop != text.data() + text.size() || text.empty())
+    return std::nullopt;
+  return seed;
+}
+
+// The folder of the running executable; the current folder when it cannot be found.
+std::filesystem::path ExecutableFolder() {
+  std::error_code error;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) return std::filesystem::current_path();
+  return exe.parent_path();
+}
+
+// The options, or nullopt after telling what is wrong on standard error.
+std::optional<Options> ParseOptions(int argc, char** argv) {
+  Options options;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    const bool hasValue = i + 1 < argc;
+    if (argument == "--dir" && hasValue) {
+      options.folder = argv[++i];
+      continue;
+    }
+    if (argument == "--seed" && hasValue) {
+      options.seed = ParseSeed(argv[++i]);
+      if (options.seed) continue;
+      std::cerr << "tovk-term: --seed needs a whole number 0.." << UINT64_MAX << ": " << argv[i]
+                << '\n';
+      return std::nullopt;
+    }
+    std::cerr << "tovk-term: unknown or incomplete option: " << argument << '\n' << kUsage;
+    return std::nullopt;
+  }
+  if (options.folder.empty()) options.folder = ExecutableFolder();
+  std::error_code error;
+  if (!std::filesystem::is_directory(options.folder, error)) {
+    std::cerr << "tovk-term: no such folder: " << options.folder.string() << '\n';
+    return std::nullopt;
+  }
+  options.folder = std::filesystem::absolute(options.folder, error);
+  return options;
+}
+
+int Play(const Options& options) {
+  tovk::term::LineInput input(std::cin);
+  tovk::term::TermScreen screen(std::cout, input);
+  tovk::SeededRandom random;
+  tovk::Game g(screen, random);
+  screen.Attach(g);
+  tovk::term::LayOutStatusBar(g);
+
+  // The start-up of the window, without the window.
+  g.folder = options.folder;
+  g.settingsFile = options.folder / "tovk.ini";
+  tovk::FormCreate(g);
+  random.Seed(options.seed.value_or(tovk::ClockSeed()));
+  tovk::FormShow(g);
+
+  while (!screen.Ended()) {
+    const auto line = input.Next();
+    if (!line) return 0;
+    tovk::term::RunCommand(g, screen, tovk::term::ParseCommand(*line));
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 2 && std::string_view(argv[1]) == "--help") {
+    std::cout << kUsage;
+    return 0;
+  }
+  const auto options = ParseOptions(argc, argv);
+  if (!options) return 2;
+  try {
+    return Play(*options);
+  } catch (const tovk::term::InputEnded&) {
+    // The input ended while the game waited for an answer: stop at once,
+    // writing nothing, as a killed program would.
+    return 0;
+  }
+}

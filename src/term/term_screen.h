@@ -1,0 +1,76 @@
+// The screen of the terminal front-end: every line appended to a window,
+// every message and question becomes one tagged line on the output, flushed
+// at once; the answers to questions and dialogs are the next input lines.
+// Everything else the game shows (fields, band box, buttons, status bar,
+// timer, section map) prints nothing: the game keeps its own copy of it,
+// which the `status`, `fields` and `show` commands read.
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "term/line_input.h"
+#include "world/game.h"
+#include "world/screen.h"
+
+namespace tovk::term {
+
+// The tags that start every output line.
+namespace tag {
+constexpr std::string_view kIncoming = "in  | ";
+constexpr std::string_view kOutgoing = "out | ";
+constexpr std::string_view kLog = "log | ";
+constexpr std::string_view kMessage = "msg | ";
+constexpr std::string_view kAsk = "ask | ";
+constexpr std::string_view kFile = "file| ";
+constexpr std::string_view kTimeout = "time| ";
+constexpr std::string_view kOff = "off | ";
+constexpr std::string_view kError = "err | ";
+constexpr std::string_view kStatus = "status| ";
+constexpr std::string_view kFields = "fields| ";
+constexpr std::string_view kShow = "show| ";
+}  // namespace tag
+
+class TermScreen final : public Screen {
+ public:
+  TermScreen(std::ostream& out, LineInput& in) : out_(out), in_(in) {}
+
+  // The game whose settings the timeout dialog's OK applies.
+  void Attach(Game& game) { game_ = &game; }
+
+  // Writes `tag` + `text` as one line and flushes it. Nothing is written
+  // once the program has ended.
+  void Print(std::string_view tag, std::string_view text);
+
+  // The quit flow has ended the program.
+  bool Ended() const { return ended_; }
+
+  void AppendLine(MemoId memo, const std::string& line) override;
+  void ClearLines(MemoId) override {}
+  void ShowMessage(const std::string& text) override;
+  bool AskYesNo(const std::string& question) override;
+  std::optional<std::string> ChooseFile(const FileRequest& request) override;
+  void RunSettingsDialog(SettingsPage page) override;
+  void SetFieldText(Field, const std::string&) override {}
+  void SetBandBox(const std::string&) override {}
+  void SetQsoNumber(const std::string&) override {}
+  void SetButtonEnabled(Button, bool) override {}
+  void SetCallButtonCaption(const std::string&) override {}
+  void SetStatusPanel(int, const std::string&) override {}
+  void SetTimerEnabled(bool) override {}
+  void ShowNotebookPage(int) override {}
+  void PaintSectionCell(int, Colour) override {}
+  void PaintAreaBox(int, Colour) override {}
+  void DockSectionPanel(bool) override {}
+  void EndProgram() override { ended_ = true; }
+
+ private:
+  std::ostream& out_;
+  LineInput& in_;
+  Game* game_ = nullptr;  // not owned
+  bool ended_ = false;
+};
+
+}  // namespace tovk::term
