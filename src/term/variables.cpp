@@ -167,14 +167,4 @@ ShowResult ShowVariable(const Game& g, std::string_view request) {
   return {true, name + "[" + std::to_string(index) + "]=" + variable->read(g, index)};
 }
 
-std::vector<std::string> VariableNames() {
-  std::vector<std::string> names;
-  for (const Variable& variable : Table()) {
-    std::string name(variable.name);
-    if (variable.count > 0) name += "[" + std::to_string(variable.count) + "]";
-    names.push_back(std::move(name));
-  }
-  return names;
-}
-
 }  // namespace tovk::term

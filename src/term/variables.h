@@ -21,7 +21,4 @@ struct ShowResult {
 // name as the game spells it.
 ShowResult ShowVariable(const Game& g, std::string_view request);
 
-// Every name `show` knows, arrays with their length, e.g. "PartText[8]".
-std::vector<std::string> VariableNames();
-
 }  // namespace tovk::term

@@ -1,0 +1,196 @@
+#!/usr/bin/env python3
+"""A whole tovk-term session driven through pipes, as a script would drive it.
+
+Each step types some lines, then an unknown command as a marker, and reads
+until the marker's answer: that also proves every line is flushed at once.
+Only lines that do not depend on the random draws are checked exactly; steps
+that end with the engine step (which may roll a mishap) are checked loosely:
+the expected lines must appear in that order, other lines may come between.
+
+usage: term_session_test.py path/to/tovk-term
+"""
+import os
+import queue
+import subprocess
+import sys
+import tempfile
+import threading
+
+STATION_LIST = """# a tiny station list for the session test
+K1AA, 0
+W3XX, 14
+K5ZZ, 44
+W6AB, 59
+VE3QQ, 72
+"""
+
+START_STATUS = ("status| GMT 21:00 Local 16:00 Op 00:00:00 QSo's 0 Sections 0 Score 0 "
+                "Q/hr - Dups 0 Lids 0 --")
+START_LINE = "log | 1977/11/18|21:00|- Start of operation"
+REFUSED_TIMEOUT = "msg | Sorry, rules state that a minimum timeout is 15 minutes"
+
+EXACT, LOOSE = "exact", "loose"
+
+
+class Tail(str):
+    """An expected line given by its end: the clock in front depends on the draws."""
+
+
+START_LINE_ANY_TIME = Tail("|- Start of operation")
+
+
+def first_session(folder):
+    """(what is typed, how it is checked, the lines expected)"""
+    saved = os.path.join(folder, "game1.sav")
+    return [
+        (["status"], EXACT, [START_STATUS]),
+        (["fields"], EXACT, ["fields| ||||"]),
+        (["show Mycall", "show Assist", "show SectionName[14]"], EXACT,
+         ["show| Mycall=Q1AAA", "show| Assist=true", "show| SectionName[14]=MDC"]),
+        (["QRV"], EXACT, [START_LINE]),
+        (["type call k1abc", "fields"], EXACT, ["fields| ||K1ABC||"]),
+        (["set Mycall K1ABC", "show Mycall"], EXACT, ["show| Mycall=K1ABC/3"]),
+        (["set Mycheck 72", "show Mycheck", "show TimeoutHours", "show TimeoutMinutes"], EXACT,
+         ["show| Mycheck=72", "show| TimeoutHours=0", "show| TimeoutMinutes=0"]),
+        (["jump", "band 160", "show PartText[8]", "set power 50"], EXACT,
+         ["err | unknown command: jump",
+          "err | band must be one of 80 40 20 15 10: band 160",
+          "err | index out of range: PartText[8] (PartText[0..7])",
+          "err | power must be 100 or 1000: set power 50"]),
+        # A 14-minute timeout is refused; the clock does not move.
+        (["Timeout", "y", "0 14"], LOOSE,
+         ["ask | Are you sure?", "time| hours minutes", REFUSED_TIMEOUT]),
+        (["show TimeoutMinutes", "show Hour", "show Minute"], EXACT,
+         ["show| TimeoutMinutes=14", "show| Hour=21", "show| Minute=0"]),
+        (["Timeout", "no"], EXACT, ["ask | Are you sure?"]),
+        (["clear in", "clear out", "tick"], EXACT, []),
+        (["Save", "game1"], EXACT, ["file| Save As"]),
+        (["show SavedGameFile"], EXACT, ["show| SavedGameFile=" + saved]),
+        (["Restore", ""], EXACT, ["file| Restore game ?"]),
+        (["Restore", saved], LOOSE, ["file| Restore game ?", START_LINE]),
+        # Without Assist a new game leaves the operating buttons off until QRV.
+        (["set Assist off", "New", "y"], LOOSE, ["ask | Are you sure ?"]),
+        (["Call CQ", "send msg", "show Assist"], EXACT,
+         ["off | Call CQ", "off | send msg", "show| Assist=false"]),
+        (["QRV", "show Operating"], LOOSE, [START_LINE_ANY_TIME, "show| Operating=true"]),
+        (["QRT", "n", "show Mycall"], EXACT, ["ask | Are you sure ?", "show| Mycall=K1ABC/3"]),
+    ]
+
+
+class Term:
+    def __init__(self, program, folder, seed):
+        self.process = subprocess.Popen(
+            [program, "--dir", folder, "--seed", str(seed)],
+            stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True, bufsize=1)
+        self.lines = queue.Queue()
+        threading.Thread(target=self._read, daemon=True).start()
+        self.marks = 0
+
+    def _read(self):
+        for line in self.process.stdout:
+            self.lines.put(line.rstrip("\n"))
+        self.lines.put(None)
+
+    def type(self, lines):
+        for line in lines:
+            self.process.stdin.write(line + "\n")
+        self.process.stdin.flush()
+
+    def step(self, lines):
+        """Types `lines` and returns what was printed in answer."""
+        self.marks += 1
+        mark = "mark-%d" % self.marks
+        self.type(lines + [mark])
+        printed = []
+        while True:
+            try:
+                line = self.lines.get(timeout=20)
+            except queue.Empty:
+                raise AssertionError("no answer (output not flushed?) after %r; so far %r"
+                                     % (lines, printed))
+            if line is None:
+                raise AssertionError("tovk-term ended during %r; printed %r" % (lines, printed))
+            if line == "err | unknown command: " + mark:
+                return printed
+            printed.append(line)
+
+    def finish(self, lines):
+        """Types `lines`, closes the input and returns (exit code, the rest printed)."""
+        self.type(lines)
+        self.process.stdin.close()
+        code = self.process.wait(timeout=20)
+        rest = []
+        while (line := self.lines.get(timeout=20)) is not None:
+            rest.append(line)
+        return code, rest
+
+
+def matches(expected, line):
+    if isinstance(expected, Tail):
+        return line.startswith("log | ") and line.endswith(expected)
+    return line == expected
+
+
+def in_order(expected, printed):
+    position = 0
+    for line in printed:
+        if position < len(expected) and matches(expected[position], line):
+            position += 1
+    return position == len(expected)
+
+
+def check(failures, lines, how, expected, printed):
+    ok = printed == expected if how == EXACT else in_order(expected, printed)
+    if not ok:
+        failures.append("typed %r\n  expected (%s) %r\n  printed %r" % (lines, how, expected, printed))
+
+
+def main():
+    program = sys.argv[1]
+    failures = []
+    with tempfile.TemporaryDirectory() as folder:
+        with open(os.path.join(folder, "TOVK.SS"), "w") as stations:
+            stations.write(STATION_LIST)
+        settings = os.path.join(folder, "tovk.ini")
+
+        term = Term(program, folder, 7)
+        for lines, how, expected in first_session(folder):
+            check(failures, lines, how, expected, term.step(lines))
+
+        # Quit with Auto save on: the game is saved without a question, the
+        # settings file is written, and nothing more is printed.
+        term.step(["set AutoSave on"])
+        code, rest = term.finish(["QRT", "y", "status"])
+        check(failures, ["QRT", "y"], EXACT, ["ask | Are you sure ?"], rest)
+        if code != 0:
+            failures.append("QRT: exit code %d" % code)
+        if not os.path.exists(settings):
+            failures.append("QRT: the settings file was not written")
+
+        # The next start reads the settings and restores the saved game.
+        term = Term(program, folder, 8)
+        check(failures, ["(start)", "show Mycall", "show AutoSave"], LOOSE,
+              [START_LINE_ANY_TIME, "show| Mycall=K1ABC/3", "show| AutoSave=true"],
+              term.step(["show Mycall", "show AutoSave"]))
+        code, rest = term.finish([])
+        if code != 0 or rest:
+            failures.append("end of input: exit code %d, printed %r" % (code, rest))
+
+        # The input ending while a question waits ends the program at once:
+        # the quit flow does not go on to write the settings file.
+        os.remove(settings)
+        term = Term(program, folder, 9)
+        code, rest = term.finish(["QRT"])
+        check(failures, ["QRT", "(end of input)"], LOOSE, ["ask | Are you sure ?"], rest)
+        if code != 0 or os.path.exists(settings):
+            failures.append("end of input at a question: exit code %d, settings written: %s"
+                            % (code, os.path.exists(settings)))
+
+    for failure in failures:
+        print("FAILED:", failure)
+    print("%d failure(s)" % len(failures))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
