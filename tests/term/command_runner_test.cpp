@@ -83,14 +83,8 @@ TEST_F(CommandRunnerTest, settingPowerSideAndOptions) {
   Run("set SectionPosition R");
   EXPECT_EQ(g.SectionPosition, "R");
   Run("set AutoClear off");
-  Run("set Debug on");
-  Run("set SilentMode on");
-  Run("set AutoDetect off");
   Run("set AutoSave on");
   EXPECT_FALSE(g.AutoClear);
-  EXPECT_TRUE(g.Debug);
-  EXPECT_TRUE(g.SilentMode);
-  EXPECT_FALSE(g.AutoDetect);
   EXPECT_TRUE(g.AutoSave);
   EXPECT_TRUE(Printed().empty());
 }

@@ -23,15 +23,6 @@ TEST_F(TermScreenTest, aLineWithABreakStaysOneOutputLine) {
   EXPECT_EQ(Printed(), (Lines{"in  | half  line"}));
 }
 
-TEST_F(TermScreenTest, controlsPrintNothing) {
-  g.SetButtonEnabled(Button::ToolButtonCallCQ, false);
-  g.SetStatusPanel(1, "21:00");
-  g.SetBandBox("40");
-  g.SetTimer1(true);
-  g.ClearMemo(MemoId::Memo1);
-  EXPECT_TRUE(Printed().empty());
-}
-
 TEST_F(TermScreenTest, questionIsAnsweredByTheNextLine) {
   Type("Yes\nn\n");
   EXPECT_TRUE(screen.AskYesNo("Are you sure ?"));
