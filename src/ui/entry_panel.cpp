@@ -1,0 +1,145 @@
+// The band, QSO-number and exchange entry boxes.
+#include "ui/entry_panel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <QValidator>
+
+namespace tovk::ui {
+namespace {
+
+// Turns typed letters into capitals as they are typed.
+class UpperCase : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override {
+    input = input.toUpper();
+    return Acceptable;
+  }
+};
+
+struct FieldLayout {
+  const char* name;
+  const char* caption;
+  const char* hint;
+  int width;
+};
+
+constexpr std::array<FieldLayout, kFieldCount> kFields{{
+    {"Editnumber", "Number", "Incoming QSO number", 50},
+    {"EditPrc", "Prec", "Incoming QSO Precedence", 32},
+    {"Edithiscall", "Callsign", "Incoming QSO Callsign", 70},
+    {"Editcheck", "Check", "Incoming QSO Check", 38},
+    {"EditSection", "Section", "Incoming QSO Station Section", 48},
+}};
+
+QGroupBox* SmallGroup(const QString& caption, QWidget* parent) {
+  auto* box = new QGroupBox(caption, parent);
+  box->setAccessibleName(caption);
+  auto* column = new QVBoxLayout(box);
+  column->setContentsMargins(2, 0, 2, 2);
+  column->setSpacing(0);
+  return box;
+}
+
+}  // namespace
+
+EntryPanel::EntryPanel(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("Panel4"));
+  setFixedHeight(58);
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(2);
+
+  auto* panel5 = new QWidget(this);
+  panel5->setObjectName(QStringLiteral("Panel5"));
+  panel5->setFixedWidth(100);
+  auto* panel5Row = new QHBoxLayout(panel5);
+  panel5Row->setContentsMargins(0, 0, 0, 0);
+  panel5Row->setSpacing(2);
+  bandGroup_ = SmallGroup(QStringLiteral("Band"), panel5);
+  bandGroup_->setObjectName(QStringLiteral("GroupBoxBand"));
+  band_ = new QComboBox(bandGroup_);
+  band_->setObjectName(QStringLiteral("ComboBoxband"));
+  band_->addItems({QStringLiteral("80"), QStringLiteral("40"), QStringLiteral("20"),
+                   QStringLiteral("15"), QStringLiteral("10")});
+  band_->setCurrentIndex(-1);
+  band_->setToolTip(QStringLiteral("Click to select Band (10-80)M"));
+  band_->setAccessibleName(QStringLiteral("Band"));
+  band_->setAccessibleDescription(band_->toolTip());
+  bandGroup_->layout()->addWidget(band_);
+  panel5Row->addWidget(bandGroup_);
+
+  qsoNumberGroup_ = SmallGroup(QStringLiteral("QSO #"), panel5);
+  qsoNumberGroup_->setObjectName(QStringLiteral("GroupBoxqsonumber"));
+  qsoNumber_ = new QLineEdit(qsoNumberGroup_);
+  qsoNumber_->setObjectName(QStringLiteral("EditMyQSONumber"));
+  qsoNumber_->setToolTip(QStringLiteral("Your QSO number"));
+  qsoNumber_->setAccessibleName(QStringLiteral("QSO #"));
+  qsoNumber_->setAccessibleDescription(qsoNumber_->toolTip());
+  qsoNumberGroup_->layout()->addWidget(qsoNumber_);
+  panel5Row->addWidget(qsoNumberGroup_);
+  row->addWidget(panel5);
+
+  auto* message = new QGroupBox(QStringLiteral("QSO Message - incoming"), this);
+  message->setObjectName(QStringLiteral("GroupBox7"));
+  message->setAccessibleName(message->title());
+  message->setMinimumWidth(248);
+  auto* fieldRow = new QHBoxLayout(message);
+  fieldRow->setContentsMargins(2, 0, 2, 1);
+  fieldRow->setSpacing(1);
+  auto* upperCase = new UpperCase(this);
+  QPalette yellow = palette();
+  yellow.setColor(QPalette::Base, QColor(255, 255, 0));
+  yellow.setColor(QPalette::Text, Qt::black);
+  for (int i = 0; i < kFieldCount; ++i) {
+    const FieldLayout& layout = kFields[i];
+    // Each field under its caption, packed tight to fit the strip's height.
+    auto* cell = new QWidget(message);
+    auto* cellColumn = new QVBoxLayout(cell);
+    cellColumn->setContentsMargins(0, 0, 0, 0);
+    cellColumn->setSpacing(0);
+    auto* caption = new QLabel(QString::fromLatin1(layout.caption), cell);
+    auto* edit = new QLineEdit(cell);
+    caption->setBuddy(edit);
+    edit->setObjectName(QString::fromLatin1(layout.name));
+    edit->setToolTip(QString::fromLatin1(layout.hint));
+    edit->setAccessibleName(caption->text());
+    edit->setAccessibleDescription(edit->toolTip());
+    edit->setValidator(upperCase);
+    edit->setPalette(yellow);
+    edit->setFixedHeight(20);
+    cell->setMinimumWidth(layout.width);
+    cellColumn->addWidget(caption);
+    cellColumn->addWidget(edit);
+    fieldRow->addWidget(cell, layout.width);
+    const Field field = static_cast<Field>(i);
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, field](const QString& text) { emit fieldEdited(field, text); });
+    fields_[i] = edit;
+  }
+  // The number field is written in a smaller type.
+  QFont numberFont = fields_[0]->font();
+  numberFont.setPointSize(6);
+  fields_[0]->setFont(numberFont);
+  row->addWidget(message, 1);
+
+  connect(band_, &QComboBox::activated, this,
+          [this](int index) { emit bandChosen(band_->itemText(index)); });
+}
+
+void EntryPanel::ShowFieldText(Field field, const QString& text) {
+  QLineEdit* edit = FieldEdit(field);
+  if (edit->text() == text) return;
+  const QSignalBlocker quiet(edit);
+  edit->setText(text);
+}
+
+void EntryPanel::ShowBand(const QString& band) {
+  const QSignalBlocker quiet(band_);
+  band_->setCurrentIndex(band_->findText(band));
+}
+
+}  // namespace tovk::ui

@@ -1,0 +1,75 @@
+// The section map at the side of the main window: the box "Sections" with
+// one framed box per call area and one coloured cell per section, five to a
+// row. It shows the colours the game paints; a click on a cell is reported.
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+#include <array>
+
+#include "world/game_state.h"
+
+namespace tovk::ui {
+
+// A framed box with a small caption in its top edge and a background colour;
+// its children are placed at fixed positions inside it.
+class CaptionBox : public QWidget {
+  Q_OBJECT
+
+ public:
+  CaptionBox(const QString& caption, QWidget* parent);
+  void SetBackground(const QColor& colour);
+  QColor Background() const { return background_; }
+  QString Caption() const { return caption_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString caption_;
+  QColor background_;
+};
+
+// One section's cell.
+class SectionCell : public QLabel {
+  Q_OBJECT
+
+ public:
+  SectionCell(const QString& name, QWidget* parent);
+  void SetBackground(const QColor& colour);
+  QColor Background() const { return background_; }
+
+ signals:
+  void clicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  QColor background_;
+};
+
+class SectionMapPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `names`: the section names by index, as the cells show them.
+  SectionMapPanel(const std::array<QString, kSectionCount>& names, QWidget* parent = nullptr);
+
+  void PaintCell(int section, const QColor& colour);
+  void PaintArea(int area, const QColor& colour);
+  SectionCell* Cell(int section) const { return cells_[section]; }
+  CaptionBox* Area(int area) const { return areas_[area]; }
+
+ signals:
+  // A click on any cell (`Label1Click`).
+  void cellClicked(int section);
+
+ private:
+  std::array<SectionCell*, kSectionCount> cells_{};
+  std::array<CaptionBox*, kAreaCount> areas_{};
+};
+
+}  // namespace tovk::ui
