@@ -6,6 +6,8 @@
 // The file is UTF-8 (older 8-bit lines are converted before parsing), so the
 // library needs no converter of its own.
 #define SI_NO_CONVERSION
+// Used header-only: the library's code is compiled here.
+#define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
 #include <fstream>
@@ -213,6 +215,18 @@ std::string TrailingComments(std::string_view text) {
   return {};  // only comments: SimpleIni keeps them as the file's comment
 }
 
+// The library leaves two blank lines before each section; one is enough.
+std::string OneBlankLineBetweenSections(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  int newlines = 0;
+  for (char c : text) {
+    newlines = c == '\n' ? newlines + 1 : 0;
+    if (newlines <= 2) out.push_back(c);
+  }
+  return out;
+}
+
 bool ReadWholeFile(const std::filesystem::path& file, std::string& text) {
   std::ifstream in(file, std::ios::binary);
   if (!in) return false;
@@ -254,6 +268,7 @@ std::string SettingsFileText(const GameState& s, std::string_view existing) {
   }
   std::string out;
   ini.Save(out);
+  out = OneBlankLineBetweenSections(out);
   const std::string tail = TrailingComments(utf8);
   if (!tail.empty()) {
     if (!out.empty() && out.back() != '\n') out.push_back('\n');
