@@ -10,6 +10,7 @@
 #include "world/section_map.h"
 #include "world/sections.h"
 #include "world/station_pool.h"
+#include "world/text.h"
 
 namespace tovk {
 namespace {
@@ -33,12 +34,19 @@ bool ExchangeComplete(const GameState& s) {
          s.PartReceived[5];
 }
 
-// Date, time, then nine bar-separated columns of fixed width.
+// `text` filled with blanks on the right, or cut, to exactly `width` characters.
+std::string Column(const std::string& text, std::size_t width) {
+  return CutToCharacters(text + std::string(width, ' '), width);
+}
+
+// Date, time, then nine bar-separated columns of fixed width. The callsign
+// and section columns are filled to their full width, so a short callsign
+// ("K1A") or a one-letter section typed by the player keeps the columns in
+// line with the heading.
 std::string LogLine(const GameState& s) {
   return "1977/11/" + s.DayText + "|" + s.HourText + ":" + s.MinuteText + "|" +
-         CutToCharacters(s.Hiscall + "      ", 10) + "| " + s.Band + "| " + s.Hisnumber + "| " +
-         s.Hisprec + " | " + s.Hischeck + "| " + CutToCharacters(s.Hissection + "  ", 4) + "| " +
-         s.MynumberText;
+         Column(s.Hiscall, 10) + "| " + s.Band + "| " + s.Hisnumber + "| " + s.Hisprec + " | " +
+         s.Hischeck + "| " + Column(s.Hissection, 4) + "| " + s.MynumberText;
 }
 
 // The station's section becomes worked; a section worked before is not
