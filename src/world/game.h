@@ -45,6 +45,10 @@ struct Game : GameState {
   // DIR/tovk.ini (the terminal front-end).
   std::filesystem::path settingsFile = "tovk.ini";
 
+  // Raised after every logged contact, timeout and mishap, so the recovery
+  // copy of the game can follow.
+  int checkpoints = 0;
+
   // Depth of operations in progress; a timer tick that arrives while an
   // operation is running (a modal box keeps the event loop going) is skipped.
   int busy = 0;

@@ -1,0 +1,203 @@
+// The recovery copy: a game dropped without quitting comes back at the next
+// start with every contact; a clean quit or a No leaves no copy behind; a
+// copy that cannot be written is reported once.
+#include "persist/recovery.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/actions.h"
+#include "persist/game_files.h"
+#include "persist/temp_folder.h"
+#include "support/recording_screen.h"
+#include "support/scripted_random.h"
+
+namespace tovk {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::RecordingScreen;
+using testing::ScriptedRandom;
+using testing::TempFolder;
+
+constexpr const char* kQuestion = "Restore the game from the last session?";
+
+// One run of the program: a screen, a random source and a game reading the
+// station list, its files in the test's folder. Draws are all 0, which never
+// brings a mishap.
+struct Session {
+  explicit Session(const fs::path& folder) {
+    g.folder = folder;
+    g.settingsFile = folder / "tovk.ini";
+    g.StationFile = TOVK_STATION_LIST;
+    NewGame(g);
+  }
+  RecordingScreen screen;
+  ScriptedRandom random;
+  Game g{screen, random};
+};
+
+class RecoveryTest : public ::testing::Test {
+ protected:
+  // Logs a contact by hand, as the engine leaves the game after one.
+  static void LogContact(Game& g, int section, int station) {
+    g.AppendLine(MemoId::Memo3, "TU " + g.StationCall[station].str());
+    g.AppendLine(MemoId::Memo2, "1977/11/18|21:0" + std::to_string(g.Mynumber) + " " +
+                                    g.StationCall[station].str());
+    g.SectionStatus[section] = 2;
+    g.StationWorked[station] = 1;
+    g.StationBand[station] = g.Band.str();
+    ++g.SectionsWorked;
+    ++g.Mynumber;
+    g.Minute += 3;
+    ++g.checkpoints;
+  }
+
+  fs::path CopyFile() const { return folder / "tovk-recovery.sav"; }
+
+  TempFolder folder;
+};
+
+TEST_F(RecoveryTest, aGameDroppedWithoutQuittingComesBackWithEveryContact) {
+  std::vector<std::string> logbook;
+  std::vector<std::string> outgoing;
+  {
+    Session first(folder.path());
+    RecoveryCopy copy(CopyFile());
+    EXPECT_FALSE(copy.OfferAtStart(first.g));
+    first.g.Mynumber = 1;
+    for (int i = 0; i < 3; ++i) {
+      LogContact(first.g, 10 + i, 20 + i);
+      EXPECT_TRUE(copy.AfterAction(first.g));
+    }
+    logbook = first.g.Lines(MemoId::Memo2);
+    outgoing = first.g.Lines(MemoId::Memo3);
+    // Calling CQ afterwards is not a checkpoint: the copy stays at the last contact.
+    first.g.AppendLine(MemoId::Memo3, "CQ SS");
+    EXPECT_TRUE(copy.AfterAction(first.g));
+    EXPECT_TRUE(first.screen.questions.empty());
+  }  // killed: no quit
+
+  Session second(folder.path());
+  second.g.SavedGameFile = "mine.sav";
+  second.screen.answers = {true};
+  RecoveryCopy copy(CopyFile());
+  ASSERT_TRUE(copy.OfferAtStart(second.g));
+  EXPECT_EQ(second.screen.questions, std::vector<std::string>{kQuestion});
+  EXPECT_TRUE(second.screen.messages.empty());
+  EXPECT_EQ(second.g.Lines(MemoId::Memo2), logbook);
+  EXPECT_EQ(second.g.Lines(MemoId::Memo3), outgoing);
+  EXPECT_EQ(second.g.Mynumber, 4);
+  EXPECT_EQ(second.g.SectionsWorked, 3);
+  EXPECT_EQ(second.g.Minute, 9);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(second.g.SectionStatus[10 + i], 2);
+    EXPECT_EQ(second.g.StationWorked[20 + i], 1);
+  }
+  EXPECT_EQ(second.g.SavedGameFile, "mine.sav");
+  // The copy stays until a clean quit: a second crash loses nothing either.
+  EXPECT_TRUE(copy.Exists());
+  EXPECT_EQ(folder.Names(), std::vector<std::string>{"tovk-recovery.sav"});
+}
+
+TEST_F(RecoveryTest, writesOnlyWhenACheckpointPassed) {
+  Session run(folder.path());
+  RecoveryCopy copy(CopyFile());
+  EXPECT_TRUE(copy.AfterAction(run.g));
+  EXPECT_FALSE(copy.Exists());
+  ++run.g.checkpoints;  // a timeout or a mishap
+  EXPECT_TRUE(copy.AfterAction(run.g));
+  EXPECT_TRUE(copy.Exists());
+  fs::remove(CopyFile());
+  EXPECT_TRUE(copy.AfterAction(run.g));
+  EXPECT_FALSE(copy.Exists());
+}
+
+TEST_F(RecoveryTest, cleanQuitLeavesNoCopyAndKeepsTheAutoSave) {
+  Session run(folder.path());
+  RecoveryCopy copy(CopyFile());
+  run.g.AutoSave = true;
+  LogContact(run.g, 5, 7);
+  copy.AfterAction(run.g);
+  ASSERT_TRUE(copy.Exists());
+
+  run.screen.answers = {false};  // "Are you sure ?" No: still running
+  Exit1Click(run.g);
+  ASSERT_FALSE(run.screen.ended);
+  EXPECT_TRUE(copy.Exists());
+
+  run.screen.answers = {true};
+  Exit1Click(run.g);
+  ASSERT_TRUE(run.screen.ended);
+  copy.RemoveOnCleanQuit();
+  EXPECT_FALSE(copy.Exists());
+  EXPECT_TRUE(fs::exists(folder / "tovk.sav"));
+  EXPECT_TRUE(fs::exists(folder / "tovk.ini"));
+
+  Session next(folder.path());
+  RecoveryCopy nextCopy(CopyFile());
+  EXPECT_FALSE(nextCopy.OfferAtStart(next.g));
+  EXPECT_TRUE(next.screen.questions.empty());
+}
+
+TEST_F(RecoveryTest, answeringNoStartsFreshAndDropsTheCopy) {
+  {
+    Session first(folder.path());
+    RecoveryCopy copy(CopyFile());
+    LogContact(first.g, 5, 7);
+    copy.AfterAction(first.g);
+  }
+  Session second(folder.path());
+  second.screen.answers = {false};
+  RecoveryCopy copy(CopyFile());
+  EXPECT_FALSE(copy.OfferAtStart(second.g));
+  EXPECT_EQ(second.screen.questions, std::vector<std::string>{kQuestion});
+  EXPECT_TRUE(second.g.Lines(MemoId::Memo2).empty());
+  EXPECT_EQ(second.g.SectionStatus[5], 0);
+  EXPECT_FALSE(copy.Exists());
+}
+
+TEST_F(RecoveryTest, aDamagedCopyIsReportedAndTheGameGoesOn) {
+  testing::WriteBytes(CopyFile(), "garbage\r\n");
+  Session run(folder.path());
+  run.screen.answers = {true};
+  RecoveryCopy copy(CopyFile());
+  EXPECT_TRUE(copy.OfferAtStart(run.g));
+  ASSERT_EQ(run.screen.messages.size(), 1u);
+  EXPECT_EQ(
+      run.screen.messages[0].rfind("Error Reading file " + CopyFile().string() + " in line ", 0),
+      0u);
+}
+
+TEST_F(RecoveryTest, aFailingWriteIsShownOnceUntilAWriteWorks) {
+  // A file where the copy's folder should be: no one can write there.
+  testing::WriteBytes(folder / "blocked", "");
+  Session run(folder.path());
+  RecoveryCopy copy(folder / "blocked" / "tovk-recovery.sav");
+  for (int i = 0; i < 3; ++i) {
+    ++run.g.checkpoints;
+    EXPECT_FALSE(copy.AfterAction(run.g));
+  }
+  EXPECT_EQ(
+      run.screen.messages,
+      std::vector<std::string>{"Error writing file " +
+                               (folder / "blocked" / "tovk-recovery.sav").string() + " in line 0"});
+  // Not marked written: the next action tries again.
+  fs::remove(folder / "blocked");
+  EXPECT_TRUE(copy.AfterAction(run.g));
+  EXPECT_TRUE(copy.Exists());
+}
+
+TEST_F(RecoveryTest, theCopyIsCreatedWithItsPerUserFolder) {
+  Session run(folder.path());
+  RecoveryCopy copy(folder / "config" / "tovk" / "tovk-recovery.sav");
+  ++run.g.checkpoints;
+  EXPECT_TRUE(copy.AfterAction(run.g));
+  EXPECT_TRUE(copy.Exists());
+}
+
+}  // namespace
+}  // namespace tovk
