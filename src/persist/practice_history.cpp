@@ -108,18 +108,22 @@ std::optional<PracticeRun> ParseRun(std::string line) {
 }
 
 // The whole existing file; an empty text when it does not exist, none when it
-// exists but cannot be read.
+// exists but cannot be read (a folder of that name, no permission).
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
   std::error_code error;
-  if (!std::filesystem::exists(file, error)) {
-    if (error) return std::nullopt;
-    return std::string();
+  std::filesystem::file_status status = std::filesystem::status(file, error);
+  if (status.type() == std::filesystem::file_type::not_found) return std::string();
+  if (error || status.type() != std::filesystem::file_type::regular) return std::nullopt;
+  try {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.bad()) return std::nullopt;
+    return text.str();
+  } catch (const std::ios_base::failure&) {
+    return std::nullopt;
   }
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
-  return text;
 }
 
 }  // namespace
@@ -195,9 +199,15 @@ std::vector<PracticeRun> ReadPracticeHistory(std::istream& in, std::size_t lastN
 }
 
 std::vector<PracticeRun> ReadPracticeHistory(const std::filesystem::path& file, std::size_t lastN) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return {};
-  return ReadPracticeHistory(in, lastN);
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error)) return {};
+  try {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return {};
+    return ReadPracticeHistory(in, lastN);
+  } catch (const std::ios_base::failure&) {
+    return {};
+  }
 }
 
 }  // namespace tovk

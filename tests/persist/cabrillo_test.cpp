@@ -1,0 +1,185 @@
+// The Cabrillo log: header, the fixed columns of a QSO line, what is left out.
+#include "persist/cabrillo.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "support/recording_screen.h"
+#include "support/scripted_random.h"
+
+namespace tovk {
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+std::vector<std::string> Words(const std::string& line) {
+  std::vector<std::string> words;
+  std::istringstream in(line);
+  std::string word;
+  while (in >> word) words.push_back(word);
+  return words;
+}
+
+// Columns counted from 1, as the Cabrillo layout states them.
+std::string Columns(const std::string& line, std::size_t first, std::size_t last) {
+  return line.substr(first - 1, last - first + 1);
+}
+
+LoggedContact KnownContact() {
+  LoggedContact c;
+  c.day = 18;
+  c.hour = 21;
+  c.minute = 5;
+  c.call = "K1ABC";
+  c.band = "40";
+  c.number = 12;
+  c.prec = "B";
+  c.check = "69";
+  c.section = "CT";
+  c.serial = 1;
+  return c;
+}
+
+TEST(CabrilloTest, qsoLineKeepsEveryFieldInItsColumns) {
+  std::string line = CabrilloQsoLine(KnownContact(), "Q1AAA", "A", "68", "MDC");
+  EXPECT_EQ(Columns(line, 1, 5), "QSO: ");
+  EXPECT_EQ(Columns(line, 6, 10), " 7200");
+  EXPECT_EQ(Columns(line, 12, 13), "PH");
+  EXPECT_EQ(Columns(line, 15, 24), "1977-11-18");
+  EXPECT_EQ(Columns(line, 26, 29), "2105");
+  EXPECT_EQ(Columns(line, 31, 40), "Q1AAA     ");
+  EXPECT_EQ(Columns(line, 42, 45), "   1");
+  EXPECT_EQ(Columns(line, 47, 47), "A");
+  EXPECT_EQ(Columns(line, 49, 50), "68");
+  EXPECT_EQ(Columns(line, 52, 54), "MDC");
+  EXPECT_EQ(Columns(line, 56, 65), "K1ABC     ");
+  EXPECT_EQ(Columns(line, 67, 70), "  12");
+  EXPECT_EQ(Columns(line, 72, 72), "B");
+  EXPECT_EQ(Columns(line, 74, 75), "69");
+  EXPECT_EQ(line.substr(76), "CT");
+  EXPECT_EQ(line, "QSO:  7200 PH 1977-11-18 2105 Q1AAA         1 A 68 MDC K1ABC        12 B 69 CT");
+}
+
+TEST(CabrilloTest, eachBandHasItsFrequency) {
+  LoggedContact c = KnownContact();
+  std::vector<std::pair<std::string, std::string>> bands = {
+      {"80", " 3800"}, {"40", " 7200"}, {"20", "14250"}, {"15", "21300"}, {"10", "28500"}};
+  for (const auto& [band, frequency] : bands) {
+    c.band = band;
+    EXPECT_EQ(Columns(CabrilloQsoLine(c, "Q1AAA", "A", "68", "MDC"), 6, 10), frequency);
+  }
+}
+
+TEST(CabrilloTest, fourLetterSectionsAreWrittenWholeAndNeverMerge) {
+  LoggedContact c = KnownContact();
+  c.section = "EBAY";
+  std::string line = CabrilloQsoLine(c, "Q1AAA", "A", "68", "MDC");
+  EXPECT_EQ(line.substr(76), "EBAY");
+
+  // A sent section of four letters pushes what follows on by one blank only.
+  line = CabrilloQsoLine(c, "Q1AAA", "A", "68", "NYLI");
+  EXPECT_EQ(Words(line),
+            (std::vector<std::string>{"QSO:", "7200", "PH", "1977-11-18", "2105", "Q1AAA", "1", "A",
+                                      "68", "NYLI", "K1ABC", "12", "B", "69", "EBAY"}));
+}
+
+class CabrilloExportTest : public ::testing::Test {
+ protected:
+  testing::RecordingScreen screen;
+  testing::ScriptedRandom random;
+  Game g{screen, random};
+
+  CabrilloExportTest() {
+    g.Mycall = "Q1AAA";
+    g.Myprec = "A";
+    g.Mycheck = "68";
+    g.Mynumber = 3;
+    g.SectionsWorked = 2;
+    g.Lines(MemoId::Memo2) = {
+        "1977/11/18|21:00|- Start of operation",
+        "1977/11/18|21:05|K1ABC     | 40|   12| B | 69| CT  |    1",
+        "1977/11/18|21:09|N2EQ  edited by hand",
+        "1977/11/18|21:40|N2EQ      | 80|    3| A | 71| NYLI|    2",
+        "1977/11/19|00:10|- Timeout for 2 Hours, and 30 minutes",
+    };
+  }
+
+  std::vector<std::string> Export(ExportResult& result) {
+    std::ostringstream out;
+    result = ExportCabrillo(g, out);
+    return Lines(out.str());
+  }
+};
+
+TEST_F(CabrilloExportTest, headerNamesTheContestStationAndClaimedScore) {
+  ExportResult result;
+  std::vector<std::string> lines = Export(result);
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_EQ(lines.front(), "START-OF-LOG: 3.0");
+  EXPECT_EQ(lines.back(), "END-OF-LOG:");
+  auto has = [&lines](const std::string& wanted) {
+    return std::find(lines.begin(), lines.end(), wanted) != lines.end();
+  };
+  EXPECT_TRUE(has("CONTEST: ARRL-SS-SSB"));
+  EXPECT_TRUE(has("CALLSIGN: Q1AAA"));
+  EXPECT_TRUE(has("LOCATION: MDC"));
+  EXPECT_TRUE(has("CATEGORY-POWER: LOW"));
+  EXPECT_TRUE(has("CLAIMED-SCORE: 8"));
+  EXPECT_TRUE(has("CREATED-BY: Tovk 1.0"));
+
+  g.Myprec = "B";
+  lines = Export(result);
+  EXPECT_TRUE(has("CATEGORY-POWER: HIGH"));
+}
+
+TEST_F(CabrilloExportTest, writesContactsInLogOrderAndCountsTheUnreadableLine) {
+  ExportResult result;
+  std::vector<std::string> lines = Export(result);
+  std::vector<std::string> qsos;
+  for (const std::string& line : lines) {
+    if (line.starts_with("QSO:")) qsos.push_back(line);
+  }
+  ASSERT_EQ(qsos.size(), 2u);
+  EXPECT_EQ(Words(qsos[0])[10], "K1ABC");
+  EXPECT_EQ(Words(qsos[1])[10], "N2EQ");
+  EXPECT_EQ(Words(qsos[1])[6], "2");  // the contact's own serial number
+  EXPECT_TRUE(result.ok);
+  EXPECT_EQ(result.written, 2);
+  EXPECT_EQ(result.skipped, 1);
+}
+
+TEST_F(CabrilloExportTest, aFileIsWrittenWholeOrNotAtAll) {
+  std::filesystem::path folder = std::filesystem::temp_directory_path() / "tovk-cabrillo-test";
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+
+  ExportResult result = ExportCabrilloFile(g, folder / "ss.log");
+  EXPECT_TRUE(result.ok);
+  EXPECT_EQ(result.written, 2);
+  std::ifstream in(folder / "ss.log", std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_TRUE(text.starts_with("START-OF-LOG: 3.0\r\n"));
+  EXPECT_TRUE(text.ends_with("END-OF-LOG:\r\n"));
+  EXPECT_FALSE(std::filesystem::exists(folder / "ss.log.tmp"));
+
+  result = ExportCabrilloFile(g, folder / "missing" / "ss.log");
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(result.error, "Error writing file " + (folder / "missing" / "ss.log").string());
+  std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace tovk

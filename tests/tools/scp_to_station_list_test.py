@@ -1,0 +1,120 @@
+#!/usr/bin/env python3
+"""The station-list builder on small super-check-partial files."""
+
+import os
+import random
+import re
+import subprocess
+import sys
+import tempfile
+import unittest
+
+TOOL = os.environ.get(
+    "TOVK_SCP_TOOL",
+    os.path.join(os.path.dirname(__file__), "..", "..", "tools", "scp_to_station_list.py"))
+
+SAMPLE = """# super-check-partial sample
+# made up for this test
+K1ABC
+w1aw
+KA9XYZ
+AA4BC
+AM1ABC
+JA1ABC
+DL1ABC
+W6/K1ABC
+K1ABC/P
+KH6AB
+NH7Z
+KL7XY
+AL7AB
+KP4AA
+WP2B
+KZ5ZZ
+VE3XYZ
+VA7ABC
+VE9AB
+VO1AA
+VY1JA
+VY2AB
+VE0AB
+K1ABC
+
+N2EQ
+"""
+
+ENTRY = re.compile(r"^([A-Z0-9]+),([0-9]+)$")
+
+
+def run_tool(text, *options):
+    with tempfile.TemporaryDirectory() as folder:
+        scp = os.path.join(folder, "MASTER.SCP")
+        out = os.path.join(folder, "TOVK.SS")
+        with open(scp, "w", encoding="ascii") as f:
+            f.write(text)
+        subprocess.run([sys.executable, TOOL, scp, "-o", out, *options], check=True)
+        with open(out, encoding="ascii") as f:
+            return f.read()
+
+
+def entries(listing):
+    result = {}
+    for line in listing.splitlines():
+        if line.startswith("#"):
+            continue
+        match = ENTRY.match(line)
+        assert match, "not a station line: %r" % line
+        result[match.group(1)] = int(match.group(2))
+    return result
+
+
+class StationListTest(unittest.TestCase):
+    def test_keeps_us_and_canadian_calls_only(self):
+        stations = entries(run_tool(SAMPLE))
+        self.assertEqual(sorted(stations), sorted([
+            "K1ABC", "W1AW", "KA9XYZ", "AA4BC", "KH6AB", "NH7Z", "KL7XY", "AL7AB", "KP4AA",
+            "WP2B", "KZ5ZZ", "VE3XYZ", "VA7ABC", "VE9AB", "VO1AA", "VY1JA", "VY2AB", "N2EQ"]))
+
+    def test_comment_lines_head_the_list(self):
+        lines = run_tool(SAMPLE).splitlines()
+        self.assertTrue(lines[0].startswith("#"))
+        first_station = next(i for i, line in enumerate(lines) if not line.startswith("#"))
+        self.assertTrue(all(not line.startswith("#") for line in lines[first_station:]))
+
+    def test_each_call_gets_a_section_of_its_area(self):
+        stations = entries(run_tool(SAMPLE))
+        self.assertIn(stations["K1ABC"], range(0, 7))
+        self.assertIn(stations["W1AW"], range(0, 7))
+        self.assertIn(stations["N2EQ"], range(7, 12))
+        self.assertIn(stations["AA4BC"], range(16, 25))  # never West Indies
+        self.assertIn(stations["KA9XYZ"], range(56, 59))
+        expected = {"KH6AB": 43, "NH7Z": 43, "KL7XY": 51, "AL7AB": 51, "KP4AA": 25, "WP2B": 25,
+                    "KZ5ZZ": 33, "VE3XYZ": 69, "VA7ABC": 73, "VE9AB": 67, "VO1AA": 67,
+                    "VY1JA": 74, "VY2AB": 67}
+        for call, section in expected.items():
+            self.assertEqual(stations[call], section, call)
+
+    def test_same_calls_in_any_order_give_the_same_list(self):
+        lines = SAMPLE.splitlines()
+        random.Random(7).shuffle(lines)
+        self.assertEqual(run_tool(SAMPLE), run_tool("\n".join(lines) + "\n"))
+
+    def test_at_most_3200_stations(self):
+        calls = ["K%d%s" % (n % 10, chr(65 + n // 676 % 26) + chr(65 + n // 26 % 26) +
+                             chr(65 + n % 26)) for n in range(4000)]
+        stations = entries(run_tool("\n".join(calls) + "\n"))
+        self.assertEqual(len(stations), 3200)
+        self.assertEqual(len(entries(run_tool("\n".join(calls) + "\n", "--max", "9999"))), 3200)
+        few = entries(run_tool("\n".join(calls) + "\n", "--max", "10"))
+        self.assertEqual(len(few), 10)
+        self.assertTrue(set(few) <= set(stations))
+
+    def test_unreadable_input_is_reported(self):
+        result = subprocess.run([sys.executable, TOOL, "/nonexistent/MASTER.SCP"],
+                                capture_output=True, text=True)
+        self.assertEqual(result.returncode, 1)
+        self.assertIn("Error reading file /nonexistent/MASTER.SCP", result.stderr)
+
+
+if __name__ == "__main__":
+    unittest.main()
