@@ -43,12 +43,9 @@ class PracticeHistoryTest : public ::testing::Test {
   ~PracticeHistoryTest() override { std::filesystem::remove_all(folder); }
 };
 
-TEST_F(PracticeHistoryTest, fileBesideTheSettingsFile) {
+TEST_F(PracticeHistoryTest, firstRunCreatesHeaderAndLineBesideTheSettingsFile) {
   EXPECT_EQ(PracticeHistoryPath("/opt/tovk/tovk.ini"),
             std::filesystem::path("/opt/tovk/tovk-history.csv"));
-}
-
-TEST_F(PracticeHistoryTest, firstRunCreatesHeaderAndLine) {
   ASSERT_TRUE(AppendPracticeHistory(file, g, "2024-11-16T21:30:00"));
   EXPECT_EQ(ReadAll(file),
             "run,call,power,contacts,sections,score,dupes,lids,operating time\n"
