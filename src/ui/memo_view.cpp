@@ -34,9 +34,13 @@ void MemoView::Flush() {
   if (pending_.isEmpty()) return;
   const QString joined = pending_.join(QLatin1Char('\n'));
   // An empty window takes the whole text in one go; otherwise the new lines
-  // become new blocks at the end and only they are laid out.
+  // become new blocks at the end and only they are laid out. A window that
+  // shows one empty line has an empty document, which appending would fill
+  // instead of adding a line after it.
   if (shownLines_ == 0) {
     setPlainText(joined);
+  } else if (document()->isEmpty()) {
+    setPlainText(QLatin1Char('\n') + joined);
   } else {
     appendPlainText(joined);
   }

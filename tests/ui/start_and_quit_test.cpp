@@ -1,0 +1,95 @@
+// Start-up from the settings file and the quit flow, as the window runs them.
+#include "start_and_quit_test.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+#include "test_window.h"
+
+namespace tovk::testing {
+
+void StartAndQuitTest::settingsFileShapesTheWindow() {
+  WindowFixture f(
+      "[Forms]\r\nTerminal width=700\r\nTerminal height=640\r\nIncoming color=255\r\n"
+      "Incoming Wordwrap=0\r\nOutgoing Font.height=-16\r\nOutgoing Font.Style=1\r\n"
+      "[Panels]\r\nRadio color=16711680\r\n[Calls]\r\nMycall=W1AW\r\n");
+  TestWindow& w = *f.window;
+  QCOMPARE(w.size(), QSize(700, 640));
+  ui::MemoView* incoming = w.Memo(MemoId::Memo1);
+  QCOMPARE(incoming->palette().color(QPalette::Base), QColor(255, 0, 0));
+  QCOMPARE(incoming->lineWrapMode(), QPlainTextEdit::NoWrap);
+  ui::MemoView* outgoing = w.Memo(MemoId::Memo3);
+  QCOMPARE(outgoing->font().pixelSize(), 16);
+  QVERIFY(outgoing->font().bold());
+  QCOMPARE(outgoing->palette().color(QPalette::Text), QColor(255, 0, 0));
+  QCOMPARE(outgoing->font().family(), QStringLiteral("Courier New"));
+  // The radio colour is blue, and the band box takes it too.
+  QCOMPARE(w.Panel3()->Group(ui::ButtonGroup::Radio)->palette().color(QPalette::Window),
+           QColor(0, 0, 255));
+  QCOMPARE(w.Panel4()->BandGroup()->palette().color(QPalette::Window), QColor(0, 0, 255));
+  QCOMPARE(w.game().CQText.str(), std::string("Tovk de W1AW SS"));
+}
+
+void StartAndQuitTest::sectionPanelStartsOnTheRightWhenSet() {
+  WindowFixture f("[Panels]\r\nSection Position=R\r\n");
+  QVERIFY(f.window->SectionPanelOnRight());
+  QCoreApplication::processEvents();
+  QVERIFY(f.window->Panel2()->x() > f.window->Panel1()->x());
+}
+
+void StartAndQuitTest::closeAnsweredNoKeepsTheWindowRunning() {
+  WindowFixture f;
+  TestWindow& w = *f.window;
+  w.game().SetTimer1(true);
+  w.answers = {false};
+  QVERIFY(!w.close());
+  QVERIFY(w.isVisible());
+  QCOMPARE(w.questions, std::vector<std::string>{"Are you sure ?"});
+  QVERIFY(!w.ended);
+  QVERIFY(w.Timer1().isActive());
+}
+
+void StartAndQuitTest::closeAnsweredYesWritesTheWindowsLookAndEnds() {
+  WindowFixture f;
+  TestWindow& w = *f.window;
+  w.resize(720, 650);
+  FontLook bigLog{"Courier New", kClWindowText, -15};
+  w.SetMemoFont(MemoId::Memo2, bigLog);
+  w.answers = {true};
+  QVERIFY(!w.close());  // the window never closes by itself
+  QVERIFY(w.ended);
+  const std::string settings = f.SettingsText();
+  QVERIFY2(settings.find("Terminal width=720") != std::string::npos, settings.c_str());
+  QVERIFY(settings.find("Terminal height=650") != std::string::npos);
+  QVERIFY(settings.find("Logbook  Font.height=-15") != std::string::npos);
+}
+
+void StartAndQuitTest::timeoutButtonAppliesTheStandInDialog() {
+  WindowFixture f;
+  TestWindow& w = *f.window;
+  // Answers the dialog when it opens: 3 hours 15 minutes, OK.
+  bool answered = false;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    const QList<QSpinBox*> spins = dialog->findChildren<QSpinBox*>();
+    if (spins.size() != 2) return;
+    QCOMPARE(spins[0]->value(), 2);
+    QCOMPARE(spins[1]->value(), 30);
+    spins[0]->setValue(3);
+    spins[1]->setValue(15);
+    answered = true;
+    dialog->accept();
+  });
+  w.RunSettingsDialog(SettingsPage::TimeOut);
+  QVERIFY(answered);
+  QCOMPARE(w.game().TimeoutHours, 3);
+  QCOMPARE(w.game().TimeoutMinutes, 15);
+  QCOMPARE(w.game().Mycall.str(), std::string("Q1AAA"));
+}
+
+}  // namespace tovk::testing
