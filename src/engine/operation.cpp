@@ -19,6 +19,7 @@ void StartOfOperation(Game& g) {
 void EndOfOperation(Game& g) {
   g.ShowMessage(std::string("Antenna blew down in the wind") + "\n\r" +
                 "No way to fix it this weekend - QRT");
+  g.DayText = std::to_string(g.Day);
   g.AppendLine(MemoId::Memo2, LogbookStamp(g) + "| " + "- End of operation");
   // Operating stays as it is: "QRV" brings the controls back without a new
   // start line.
