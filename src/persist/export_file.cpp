@@ -1,43 +1,19 @@
-// Writing an exported log through a temporary file renamed over the target.
+// Writing an exported log through the game's synced temporary-file writer.
 #include "persist/export_file.h"
 
-#include <fstream>
-#include <system_error>
+#include <sstream>
+
+#include "persist/atomic_file.h"
 
 namespace tovk {
 
 ExportResult WriteExportFile(const std::filesystem::path& file,
                              const std::function<ExportResult(std::ostream&)>& write) {
-  std::filesystem::path temporary = file;
-  temporary += ".tmp";
-  ExportResult failed;
-  failed.ok = false;
-  failed.error = "Error writing file " + file.string();
-
-  ExportResult result;
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return failed;
-    result = write(out);
-    out.flush();
-    if (!out || !result.ok) {
-      out.close();
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      failed.written = result.written;
-      failed.skipped = result.skipped;
-      return failed;
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, file, error);
-  if (error) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    failed.written = result.written;
-    failed.skipped = result.skipped;
-    return failed;
-  }
+  std::ostringstream text;
+  ExportResult result = write(text);
+  if (result.ok && WriteFileAtomically(file, text.str())) return result;
+  result.ok = false;
+  result.error = "Error writing file " + file.string();
   return result;
 }
 

@@ -17,9 +17,9 @@ struct ExportResult {
   int skipped = 0;    // contact lines that could not be read and were left out
 };
 
-// Runs `write` on a temporary file beside `file` and renames it over `file`.
-// On any failure the temporary file is removed, an existing `file` is left as
-// it was and the result is not ok.
+// Writes what `write` produces to `file` through a synced temporary file
+// renamed over it. On any failure an existing `file` is left as it was and the
+// result is not ok.
 ExportResult WriteExportFile(const std::filesystem::path& file,
                              const std::function<ExportResult(std::ostream&)>& write);
 

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "persist/atomic_file.h"
 #include "persist/results.h"
 
 namespace tovk {
@@ -164,25 +165,7 @@ bool AppendPracticeHistory(const std::filesystem::path& file, const Game& g,
   if (text->back() != '\n') *text += '\n';  // a damaged last line stays a line of its own
   *text += FormatPracticeRun(PracticeRunOf(g, when)) + "\n";
 
-  std::filesystem::path temporary = file;
-  temporary += ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out << *text;
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      return false;
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, file, error);
-  if (!error) return true;
-  std::error_code ignored;
-  std::filesystem::remove(temporary, ignored);
-  return false;
+  return WriteFileAtomically(file, *text);
 }
 
 std::vector<PracticeRun> ReadPracticeHistory(std::istream& in, std::size_t lastN) {

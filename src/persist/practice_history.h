@@ -41,7 +41,7 @@ PracticeRun PracticeRunOf(const Game& g, const std::string& when);
 std::string FormatPracticeRun(const PracticeRun& run);
 
 // Adds the game's run to the file, creating it with its header line. The
-// earlier lines are kept byte for byte: the whole file is written to a
+// earlier lines are kept byte for byte: the whole file is written to a synced
 // temporary file beside it and renamed over it. False when the file could not
 // be read or written; it is then left as it was.
 bool AppendPracticeHistory(const std::filesystem::path& file, const Game& g,

@@ -50,7 +50,7 @@ TEST_F(PracticeHistoryTest, firstRunCreatesHeaderAndLineBesideTheSettingsFile) {
   EXPECT_EQ(ReadAll(file),
             "run,call,power,contacts,sections,score,dupes,lids,operating time\n"
             "2024-11-16T21:30:00,Q1AAA,1000,100,40,8000,3,7,23:05\n");
-  EXPECT_FALSE(std::filesystem::exists(folder / "tovk-history.csv.tmp"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }
 
 TEST_F(PracticeHistoryTest, laterRunsKeepEarlierLinesByteForByte) {
