@@ -169,19 +169,25 @@ const SettingsKey kKeys[] = {
 #undef TOVK_STYLE_KEY
 #undef TOVK_COLOUR_TEXT_KEY
 
-// The file's text with every line as UTF-8 (a line from an 8-bit system is
-// read as Latin-1).
-std::string LinesAsUtf8(std::string_view text) {
-  if (IsValidUtf8(text)) return std::string(text);
+// The file's text as the library should see it: every line as UTF-8 (a line
+// from an 8-bit system is read as Latin-1), LF line ends, and a section line
+// without its "]" closed where it ends (the library would otherwise take the
+// following lines into the section's name).
+std::string NormalisedLines(std::string_view text) {
   std::string out;
   out.reserve(text.size() + text.size() / 4);
   while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    const std::string_view line = text.substr(0, end);
-    out += ToUtf8(line);
+    const std::size_t end = text.find_first_of("\r\n");
+    std::string line = ToUtf8(text.substr(0, end));
+    const std::string_view bare = TrimBlanks(line);
+    if (!bare.empty() && bare.front() == '[' && bare.find(']') == std::string_view::npos) {
+      line += ']';
+    }
+    out += line;
     if (end == std::string_view::npos) break;
     out.push_back('\n');
-    text.remove_prefix(end + 1);
+    const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+    text.remove_prefix(end + (crlf ? 2 : 1));
   }
   return out;
 }
@@ -245,7 +251,7 @@ bool ReadWholeFile(const std::filesystem::path& file, std::string& text) {
 
 void ReadSettingsText(GameState& s, std::string_view text) {
   CSimpleIniA ini;  // section and key names match without regard to case
-  const std::string utf8 = LinesAsUtf8(text);
+  const std::string utf8 = NormalisedLines(text);
   if (ini.LoadData(utf8.data(), utf8.size()) < 0) return;
   for (const SettingsKey& key : kKeys) {
     if (!key.read(s, ini.GetValue(key.section, key.key, nullptr))) return;
@@ -261,7 +267,7 @@ void ReadSettings(GameState& s, const std::filesystem::path& file) {
 std::string SettingsFileText(const GameState& s, std::string_view existing) {
   CSimpleIniA ini;
   ini.SetSpaces(false);
-  const std::string utf8 = LinesAsUtf8(existing);
+  const std::string utf8 = NormalisedLines(existing);
   ini.LoadData(utf8.data(), utf8.size());
   for (const SettingsKey& key : kKeys) {
     ini.SetValue(key.section, key.key, key.write(s).c_str());

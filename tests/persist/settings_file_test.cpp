@@ -152,6 +152,12 @@ TEST(SettingsFileTest, textsAreCutToTheirVariables) {
   EXPECT_EQ(s.SectionPosition, "R");
 }
 
+TEST(SettingsFileTest, sectionLineWithoutItsBracketEndsAtItsLineEnd) {
+  const GameState s = Read("[Calls\r\nMycall=K9XYZ\r\n[Panels]\rSection Position=R\r");
+  EXPECT_EQ(s.Mycall, "K9XYZ");
+  EXPECT_EQ(s.SectionPosition, "R");
+}
+
 TEST(SettingsFileTest, logbookHeightKeyNeedsItsTwoBlanks) {
   EXPECT_EQ(Read("[Forms]\nLogbook Font.height=-30\n").Look.logFont.height, -11);
 }

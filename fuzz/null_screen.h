@@ -1,0 +1,38 @@
+// A screen that shows nothing and answers every question with No or Cancel,
+// for running the file readers without a window.
+#pragma once
+
+#include "world/random.h"
+#include "world/screen.h"
+
+namespace tovk::fuzzing {
+
+class NullScreen : public Screen {
+ public:
+  void AppendLine(MemoId, const std::string&) override {}
+  void ClearLines(MemoId) override {}
+  void ShowMessage(const std::string&) override {}
+  bool AskYesNo(const std::string&) override { return false; }
+  std::optional<std::string> ChooseFile(const FileRequest&) override { return std::nullopt; }
+  void RunSettingsDialog(SettingsPage) override {}
+  void SetFieldText(Field, const std::string&) override {}
+  void SetBandBox(const std::string&) override {}
+  void SetQsoNumber(const std::string&) override {}
+  void SetButtonEnabled(Button, bool) override {}
+  void SetCallButtonCaption(const std::string&) override {}
+  void SetStatusPanel(int, const std::string&) override {}
+  void SetTimerEnabled(bool) override {}
+  void ShowNotebookPage(int) override {}
+  void PaintSectionCell(int, Colour) override {}
+  void PaintAreaBox(int, Colour) override {}
+  void DockSectionPanel(bool) override {}
+  void EndProgram() override {}
+};
+
+// Always the lowest draw: the readers draw nothing, but a game needs a source.
+class FirstDraw : public RandomSource {
+ public:
+  int Draw(int) override { return 0; }
+};
+
+}  // namespace tovk::fuzzing
