@@ -56,8 +56,9 @@ void NewGame(Game& g) {
   // on with what it has: the band box and StationMax stay as they were.
   if (LoadStationPool(g) != PoolLoad::Loaded) return;
 
+  // Band first, so a band box that reports the change finds nothing to do.
+  g.Band = "40";
   g.SetBandBox("40");
-  g.Band = g.bandBox;
   g.SetQsoNumber(std::to_string(g.Mynumber));
   UpdateAreaDisplay(g);
   g.ExchangeSent = false;
