@@ -133,7 +133,8 @@ void SendExchange(Game& g) {
   for (int part = 0; part <= 5; ++part) {
     if (g.PartReceived[part] || g.Draw(10) >= 5) {
       g.PartReceived[part] = true;
-      line += " " + Trimmed(g.PartText[part]);
+      line += ' ';
+      line += Trimmed(g.PartText[part]);
       continue;
     }
     line += part == 1 ? "@$" : "!@$%&*";
