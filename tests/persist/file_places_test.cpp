@@ -94,13 +94,6 @@ TEST(FilePlacesTest, perUserFoldersDefaultUnderHomeAndPassOverRelativeValues) {
   }
 }
 
-TEST(FilePlacesTest, noHomeAtAllKeepsTheProgramsFolder) {
-  const FilePlaces places = FindFilePlaces("/usr/bin", Env({}), Writable(false));
-  EXPECT_FALSE(places.portable);
-  EXPECT_EQ(places.settingsFile, "/usr/bin/tovk.ini");
-  EXPECT_EQ(places.dataFolder, "/usr/bin");
-}
-
 TEST_F(InstalledTree, readsTheStationListAndHelpFromTheTreesShareFolder) {
   const FilePlaces places =
       FindFilePlaces(bin(), Env({{"HOME", home().string()}}), Writable(false));

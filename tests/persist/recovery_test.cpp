@@ -103,19 +103,6 @@ TEST_F(RecoveryTest, aGameDroppedWithoutQuittingComesBackWithEveryContact) {
   EXPECT_EQ(folder.Names(), std::vector<std::string>{"tovk-recovery.sav"});
 }
 
-TEST_F(RecoveryTest, writesOnlyWhenACheckpointPassed) {
-  Session run(folder.path());
-  RecoveryCopy copy(CopyFile());
-  EXPECT_TRUE(copy.AfterAction(run.g));
-  EXPECT_FALSE(copy.Exists());
-  ++run.g.checkpoints;  // a timeout or a mishap
-  EXPECT_TRUE(copy.AfterAction(run.g));
-  EXPECT_TRUE(copy.Exists());
-  fs::remove(CopyFile());
-  EXPECT_TRUE(copy.AfterAction(run.g));
-  EXPECT_FALSE(copy.Exists());
-}
-
 TEST_F(RecoveryTest, cleanQuitLeavesNoCopyAndKeepsTheAutoSave) {
   Session run(folder.path());
   RecoveryCopy copy(CopyFile());
@@ -123,11 +110,6 @@ TEST_F(RecoveryTest, cleanQuitLeavesNoCopyAndKeepsTheAutoSave) {
   LogContact(run.g, 5, 7);
   copy.AfterAction(run.g);
   ASSERT_TRUE(copy.Exists());
-
-  run.screen.answers = {false};  // "Are you sure ?" No: still running
-  Exit1Click(run.g);
-  ASSERT_FALSE(run.screen.ended);
-  EXPECT_TRUE(copy.Exists());
 
   run.screen.answers = {true};
   Exit1Click(run.g);
