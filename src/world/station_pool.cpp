@@ -5,10 +5,11 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string_view>
-#include <vector>
 
 namespace tovk {
 namespace {
@@ -20,40 +21,64 @@ constexpr int kFixedStationSection = 14;  // MDC
 // extra empty line, which the loader skips like any blank line).
 class LineReader {
  public:
-  explicit LineReader(std::istream& in) : buffer_(in.rdbuf()), chunk_(1 << 16) {}
+  explicit LineReader(std::istream& in)
+      : buffer_(in.rdbuf()), chunk_(std::make_unique_for_overwrite<char[]>(kChunk)) {}
 
-  bool Next(std::string& line) {
-    line.clear();
-    if (buffer_ == nullptr) return false;
+  // The next line, without its end; it stays valid until the next call.
+  // A line that lies within one chunk is not copied.
+  bool Next(std::string_view& line) {
+    carry_.clear();
     bool any = false;
     for (;;) {
-      if (pos_ == size_ && !Refill()) return any;
+      if (pos_ == size_ && !Refill()) {
+        line = carry_;
+        return any;
+      }
       any = true;
-      const char* start = chunk_.data() + pos_;
-      const char* end = chunk_.data() + size_;
-      const char* stop = std::find_if(start, end, [](char c) { return c == '\n' || c == '\r'; });
-      line.append(start, stop);
-      pos_ = static_cast<std::size_t>(stop - chunk_.data());
-      if (stop != end) {
-        ++pos_;
+      const char* start = chunk_.get() + pos_;
+      const std::size_t left = size_ - pos_;
+      const char* stop = EndOfLine(start, left);
+      if (stop == nullptr) {
+        carry_.append(start, left);
+        pos_ = size_;
+        continue;
+      }
+      pos_ = static_cast<std::size_t>(stop - chunk_.get()) + 1;
+      if (carry_.empty()) {
+        line = std::string_view(start, static_cast<std::size_t>(stop - start));
         return true;
       }
+      carry_.append(start, stop);
+      line = carry_;
+      return true;
     }
   }
 
  private:
+  static constexpr std::size_t kChunk = 1 << 15;
+
+  // The first LF or CR in [start, start + size), or null.
+  static const char* EndOfLine(const char* start, std::size_t size) {
+    const void* lf = std::memchr(start, '\n', size);
+    const std::size_t before =
+        lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - start) : size;
+    const void* cr = std::memchr(start, '\r', before);
+    return static_cast<const char*>(cr ? cr : lf);
+  }
+
   bool Refill() {
-    const std::streamsize got =
-        buffer_->sgetn(chunk_.data(), static_cast<std::streamsize>(chunk_.size()));
+    if (buffer_ == nullptr) return false;
+    const std::streamsize got = buffer_->sgetn(chunk_.get(), kChunk);
     pos_ = 0;
     size_ = got > 0 ? static_cast<std::size_t>(got) : 0;
     return size_ > 0;
   }
 
   std::streambuf* buffer_;
-  std::vector<char> chunk_;
+  std::unique_ptr<char[]> chunk_;
   std::size_t pos_ = 0;
   std::size_t size_ = 0;
+  std::string carry_;  // a line that runs across chunks
 };
 
 std::string_view Trim(std::string_view text) {
@@ -94,7 +119,7 @@ void ReportFailure(Game& g, int stored) {
 
 PoolLoad LoadStationPool(Game& g, std::istream& in) {
   LineReader reader(in);
-  std::string line;
+  std::string_view line;
   int n = 0;
   while (n < kPoolCapacity && reader.Next(line)) {
     if (!line.empty() && line.front() == '#') continue;

@@ -29,6 +29,8 @@ std::size_t CharacterBytes(std::string_view text, std::size_t pos) {
 }  // namespace
 
 std::string CutToCharacters(std::string_view text, std::size_t limit) {
+  // No more bytes than the limit: no more characters either, nothing to cut.
+  if (text.size() <= limit) return std::string(text);
   std::size_t pos = 0;
   for (std::size_t count = 0; count < limit && pos < text.size(); ++count) {
     pos += CharacterBytes(text, pos);
