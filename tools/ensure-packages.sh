@@ -5,7 +5,7 @@ tovk_packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   qt6-base-dev libqt6svg6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev
-  fonts-liberation2
+  fonts-liberation2 python3 desktop-file-utils appstream
 )
 
 tovk_missing=()
