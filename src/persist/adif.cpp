@@ -15,7 +15,9 @@ std::string TwoDigits(int value) {
 }  // namespace
 
 std::string AdifField(std::string_view name, std::string_view data) {
-  return "<" + std::string(name) + ":" + std::to_string(data.size()) + ">" + std::string(data);
+  std::string field = "<";
+  field.append(name).append(":").append(std::to_string(data.size())).append(">").append(data);
+  return field;
 }
 
 // The precedence and check fields hold what the other station sent: the
