@@ -90,6 +90,12 @@ void RefreshDisplay(Game& g) {
     g.SetTimer1(false);
     g.ShowMessage("Contest is over");
     EnableOperatingControls(g, false);
+    // The message comes back after every later action; the front-end's
+    // summary and history line only once.
+    if (!g.contestEndHandled) {
+      g.contestEndHandled = true;
+      g.screen.ContestEnded();
+    }
   }
 
   g.SetCallButtonCaption(CallButtonCaption(g));

@@ -40,6 +40,7 @@ void NewGame(Game& g) {
   g.ClearMemo(MemoId::Memo3);
 
   ResetContestCounters(g);
+  g.contestEndHandled = false;
   g.AreaComplete.fill(false);
   for (int section = 0; section <= kSectionCount; ++section) {
     g.SectionStatus[section] = 0;

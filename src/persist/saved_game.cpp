@@ -310,6 +310,8 @@ LineCount WriteSavedGameTo(const Game& g, std::ostream& out) {
 }
 
 LineCount ReadSavedGameFrom(Game& g, std::istream& in) {
+  // Another contest: a restored game that is already over is reported again.
+  g.contestEndHandled = false;
   LineReader reader(in);
   if (!(ReadWindows(reader, g) && ReadValues(reader, g) && ReadSections(reader, g))) {
     return reader.Fail();

@@ -49,6 +49,10 @@ struct Game : GameState {
   // copy of the game can follow.
   int checkpoints = 0;
 
+  // The end of this contest has been reported to the front-end: the results
+  // summary and the practice history happen once per contest.
+  bool contestEndHandled = false;
+
   // Depth of operations in progress; a timer tick that arrives while an
   // operation is running (a modal box keeps the event loop going) is skipped.
   int busy = 0;

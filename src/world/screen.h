@@ -91,6 +91,11 @@ class Screen {
 
   // The quit flow has finished: end the program.
   virtual void EndProgram() = 0;
+
+  // The contest has just ended (reported once per contest, right after
+  // "Contest is over"): the front-end keeps the practice history and shows
+  // the results. A screen with nothing to do there keeps this default.
+  virtual void ContestEnded() {}
 };
 
 }  // namespace tovk
