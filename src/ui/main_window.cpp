@@ -13,8 +13,10 @@
 #include "engine/actions.h"
 #include "persist/game_files.h"
 #include "persist/startup.h"
+#include "ui/about_dialog.h"
 #include "ui/colours.h"
-#include "ui/settings_standin.h"
+#include "ui/help_viewer.h"
+#include "ui/settings_dialog.h"
 #include "world/section_map.h"
 
 namespace tovk::ui {
@@ -58,7 +60,14 @@ TFormMain::TFormMain(const WindowSetup& setup, RandomSource& random, QWidget* pa
   BuildLayout();
   ConnectControls();
   timer1_.setInterval(1000);
-  settingsDialog_ = RunSettingsStandIn;
+  about_ = new TFormAbout(this);
+  helpViewer_ = new HelpViewer(this);
+  settingsDialog_ = [this](Game&, SettingsPage page, QWidget*) { RunTFormParameters(*this, page); };
+  // The help document lies beside the program (or where it is installed).
+  help_ = [this](HelpRequest request, const std::filesystem::path& helpFile) {
+    const std::string missing = helpViewer_->Answer(request, helpFile.parent_path());
+    if (!missing.empty()) ShowMessage(missing);
+  };
 }
 
 TFormMain::~TFormMain() = default;
@@ -292,8 +301,7 @@ void TFormMain::Settings1Click() {
 }
 
 void TFormMain::AboutTovk1Click() {
-  QMessageBox::about(this, QStringLiteral("About Tovk"),
-                     QStringLiteral("<b>Tovk - Incremental release</b><p>Version 1.0</p>"));
+  about_->ShowOver(*this);
 }
 
 void TFormMain::Help(HelpRequest request) {

@@ -24,6 +24,9 @@
 
 namespace tovk::ui {
 
+class HelpViewer;
+class TFormAbout;
+
 // What the program's assembly hands the window.
 struct WindowSetup {
   std::filesystem::path folder;        // the program's folder
@@ -77,6 +80,8 @@ class TFormMain : public QMainWindow, public Screen {
   QWidget* Panel1() const { return panel1_; }
   QTimer& Timer1() { return timer1_; }
   bool SectionPanelOnRight() const { return sectionPanelRight_; }
+  TFormAbout* AboutBox() const { return about_; }
+  HelpViewer* HelpWindow() const { return helpViewer_; }
   // Shows every gathered line in the three text windows at once.
   void FlushMemos();
 
@@ -143,6 +148,8 @@ class TFormMain : public QMainWindow, public Screen {
 
   SettingsDialogRunner settingsDialog_;
   HelpRunner help_;
+  TFormAbout* about_ = nullptr;       // made once, shown again on each request
+  HelpViewer* helpViewer_ = nullptr;  // one help window, reused
 };
 
 }  // namespace tovk::ui

@@ -13,8 +13,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSignalBlocker>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <filesystem>
 
 #include "engine/actions.h"
@@ -171,8 +171,7 @@ void Name(QWidget* widget, const char* objectName, const QString& accessibleName
   widget->setAccessibleDescription(hint);
 }
 
-QSpinBox* SpinEdit(const char* name, int maximum, int value, const QString& hint,
-                   QWidget* parent) {
+QSpinBox* SpinEdit(const char* name, int maximum, int value, const QString& hint, QWidget* parent) {
   auto* spin = new QSpinBox(parent);
   spin->setRange(0, maximum);
   spin->setValue(value);
@@ -189,9 +188,8 @@ QCheckBox* CheckBox(const char* name, const QString& caption, bool ticked, const
 }
 
 // A group box with two radio buttons side by side.
-QGroupBox* RadioGroup(const char* name, const QString& caption,
-                      const std::array<QString, 2>& items, std::array<QRadioButton*, 2>& buttons,
-                      QWidget* parent) {
+QGroupBox* RadioGroup(const char* name, const QString& caption, const std::array<QString, 2>& items,
+                      std::array<QRadioButton*, 2>& buttons, QWidget* parent) {
   auto* box = new QGroupBox(caption, parent);
   Name(box, name, caption);
   auto* row = new QHBoxLayout(box);
@@ -247,6 +245,10 @@ TFormParameters::TFormParameters(TFormMain& main)
   ok_->setDefault(true);
   cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
   Name(cancel_, "BitBtn3", QStringLiteral("Cancel"));
+  // OK keeps its place while Cancel comes and goes with the pages.
+  QSizePolicy cancelPolicy = cancel_->sizePolicy();
+  cancelPolicy.setRetainSizeWhenHidden(true);
+  cancel_->setSizePolicy(cancelPolicy);
   buttonRow->addWidget(ok_);
   buttonRow->addWidget(cancel_);
   column->addLayout(buttonRow);
@@ -255,7 +257,8 @@ TFormParameters::TFormParameters(TFormMain& main)
   // Fixed size; large enough that no caption is cut off in the fonts the
   // desktop offers.
   const QSize needed = sizeHint();
-  setFixedSize(std::max(kSettingsWidth, needed.width()), std::max(kSettingsHeight, needed.height()));
+  setFixedSize(std::max(kSettingsWidth, needed.width()),
+               std::max(kSettingsHeight, needed.height()));
 }
 
 void TFormParameters::BuildFontsMenu() {
@@ -343,8 +346,9 @@ QWidget* TFormParameters::BuildMiscPage() {
                   1, 0);
 
   auto* boxes = new QVBoxLayout;
-  autodetect_ = CheckBox("CheckBoxAutodetect", QStringLiteral("Auto detect"), true,
-                         QStringLiteral("Automatically detects parts of incoming QSO message"), page);
+  autodetect_ =
+      CheckBox("CheckBoxAutodetect", QStringLiteral("Auto detect"), true,
+               QStringLiteral("Automatically detects parts of incoming QSO message"), page);
   autoclear_ = CheckBox("CheckBoxAutoclear", QStringLiteral("Auto clear"), true,
                         QStringLiteral("Clears incoming QSO message"), page);
   assist_ = CheckBox("CheckBoxassist", QStringLiteral("Log Assist"), true,
@@ -365,8 +369,10 @@ QWidget* TFormParameters::BuildMiscPage() {
 
 void TFormParameters::ConnectControls() {
   Game& g = main_.game();
-  connect(fontEntries_[0], &QAction::triggered, this, [this] { Incoming1Click(FontEntry::Incoming); });
-  connect(fontEntries_[1], &QAction::triggered, this, [this] { Incoming1Click(FontEntry::Outgoing); });
+  connect(fontEntries_[0], &QAction::triggered, this,
+          [this] { Incoming1Click(FontEntry::Incoming); });
+  connect(fontEntries_[1], &QAction::triggered, this,
+          [this] { Incoming1Click(FontEntry::Outgoing); });
   connect(fontEntries_[2], &QAction::triggered, this, [this] { Incoming1Click(FontEntry::Log); });
   connect(notebook_, &QTabWidget::currentChanged, this, [this] { TabbedNotebook1Click(); });
   for (int i = 0; i < kColourLabelCount; ++i) {
@@ -516,7 +522,7 @@ bool TFormParameters::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void RunSettingsDialog(TFormMain& main, SettingsPage page) {
+void RunTFormParameters(TFormMain& main, SettingsPage page) {
   TFormParameters dialog(main);
   dialog.ShowPage(page);
   dialog.exec();

@@ -27,17 +27,17 @@ class TFormMain;
 
 // The eleven colour labels of the "Colours" page.
 enum class ColourLabel {
-  Needed,     // Label2
-  Heard,      // Label3
-  Worked,     // Label4
-  Incoming,   // Labelincoming
-  Outgoing,   // Labeloutgoing
-  Log,        // Labellog
-  Radio,      // Labelradio
-  Data,       // Labeldata
-  Macro,      // Labelmacro
-  Misc,       // Labelmisc
-  Sections,   // Labelsections
+  Needed,    // Label2
+  Heard,     // Label3
+  Worked,    // Label4
+  Incoming,  // Labelincoming
+  Outgoing,  // Labeloutgoing
+  Log,       // Labellog
+  Radio,     // Labelradio
+  Data,      // Labeldata
+  Macro,     // Labelmacro
+  Misc,      // Labelmisc
+  Sections,  // Labelsections
 };
 constexpr int kColourLabelCount = 11;
 
@@ -136,10 +136,10 @@ class TFormParameters : public QDialog {
 
 // "Settings" and the Timeout button: makes the dialog over the main window,
 // brings `page` to the front, runs it modally and destroys it.
-void RunSettingsDialog(TFormMain& main, SettingsPage page);
+void RunTFormParameters(TFormMain& main, SettingsPage page);
 
 // The fixed size of the dialog: large enough for its pages in any font.
 constexpr int kSettingsWidth = 330;
-constexpr int kSettingsHeight = 270;
+constexpr int kSettingsHeight = 300;
 
 }  // namespace tovk::ui

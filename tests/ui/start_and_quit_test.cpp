@@ -1,12 +1,7 @@
 // Start-up from the settings file and the quit flow, as the window runs them.
 #include "start_and_quit_test.h"
 
-#include <QApplication>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QSpinBox>
 #include <QTest>
-#include <QTimer>
 
 #include "test_window.h"
 
@@ -66,30 +61,6 @@ void StartAndQuitTest::closeAnsweredYesWritesTheWindowsLookAndEnds() {
   QVERIFY2(settings.find("Terminal width=720") != std::string::npos, settings.c_str());
   QVERIFY(settings.find("Terminal height=650") != std::string::npos);
   QVERIFY(settings.find("Logbook  Font.height=-15") != std::string::npos);
-}
-
-void StartAndQuitTest::timeoutButtonAppliesTheStandInDialog() {
-  WindowFixture f;
-  TestWindow& w = *f.window;
-  // Answers the dialog when it opens: 3 hours 15 minutes, OK.
-  bool answered = false;
-  QTimer::singleShot(0, [&] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog) return;
-    const QList<QSpinBox*> spins = dialog->findChildren<QSpinBox*>();
-    if (spins.size() != 2) return;
-    QCOMPARE(spins[0]->value(), 2);
-    QCOMPARE(spins[1]->value(), 30);
-    spins[0]->setValue(3);
-    spins[1]->setValue(15);
-    answered = true;
-    dialog->accept();
-  });
-  w.RunSettingsDialog(SettingsPage::TimeOut);
-  QVERIFY(answered);
-  QCOMPARE(w.game().TimeoutHours, 3);
-  QCOMPARE(w.game().TimeoutMinutes, 15);
-  QCOMPARE(w.game().Mycall.str(), std::string("Q1AAA"));
 }
 
 }  // namespace tovk::testing

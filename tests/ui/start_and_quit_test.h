@@ -13,7 +13,6 @@ class StartAndQuitTest : public QObject {
   void sectionPanelStartsOnTheRightWhenSet();
   void closeAnsweredNoKeepsTheWindowRunning();
   void closeAnsweredYesWritesTheWindowsLookAndEnds();
-  void timeoutButtonAppliesTheStandInDialog();
 };
 
 }  // namespace tovk::testing

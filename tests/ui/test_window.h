@@ -35,13 +35,17 @@ class TestWindow : public ui::TFormMain {
   }
   std::optional<std::string> ChooseFile(const FileRequest& request) override {
     fileRequests.push_back(request);
-    return std::nullopt;
+    if (chosenFiles.empty()) return std::nullopt;
+    std::string chosen = chosenFiles.front();
+    chosenFiles.pop_front();
+    return chosen;
   }
   void EndProgram() override { ended = true; }
 
   std::vector<std::string> messages;
   std::vector<std::string> questions;
   std::vector<FileRequest> fileRequests;
+  std::deque<std::string> chosenFiles;  // what the file dialogs answer, in turn
   std::deque<bool> answers;
   bool defaultAnswer = false;
   // Runs while a box is "open", as the event loop would run other events.

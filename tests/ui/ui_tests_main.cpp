@@ -6,8 +6,10 @@
 #include <memory>
 #include <vector>
 
+#include "help_viewer_test.h"
 #include "main_window_test.h"
 #include "section_map_test.h"
+#include "settings_dialog_test.h"
 #include "single_instance_test.h"
 #include "start_and_quit_test.h"
 
@@ -19,6 +21,8 @@ int main(int argc, char* argv[]) {
   tests.push_back(std::make_unique<tovk::testing::SectionMapTest>());
   tests.push_back(std::make_unique<tovk::testing::StartAndQuitTest>());
   tests.push_back(std::make_unique<tovk::testing::SingleInstanceTest>());
+  tests.push_back(std::make_unique<tovk::testing::SettingsDialogTest>());
+  tests.push_back(std::make_unique<tovk::testing::HelpViewerTest>());
   int failed = 0;
   for (const auto& test : tests) {
     const char* name = test->metaObject()->className();
