@@ -41,7 +41,7 @@ constexpr std::array<PanelLayout, kStatusPanelCount> kPanels{{
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 1, 0, 1);
-  row->setSpacing(2);
+  row->setSpacing(1);
   for (int i = 0; i < kStatusPanelCount; ++i) {
     const PanelLayout& layout = kPanels[i];
     auto* panel = new QLabel(QString::fromLatin1(layout.text), this);

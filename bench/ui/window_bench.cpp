@@ -1,0 +1,265 @@
+// The window's speed where a long game makes it slow: a click on "Call CQ"
+// with 100,000 lines in the incoming window against the same click in empty
+// windows; restoring a game with 100,000 window lines against giving bare
+// text windows the same text; start-up to the first painted window against a
+// bare window with three text windows. Prints the three ratios at the end.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <memory>
+
+#include "persist/saved_game.h"
+#include "ui/main_window.h"
+#include "world/random.h"
+
+namespace {
+
+constexpr int kLongWindow = 100000;
+
+// The window with its boxes answered at once; Restore picks `restoreFile`.
+class BenchWindow : public tovk::ui::TFormMain {
+ public:
+  using TFormMain::TFormMain;
+  void ShowMessage(const std::string&) override {}
+  bool AskYesNo(const std::string&) override { return false; }
+  std::optional<std::string> ChooseFile(const tovk::FileRequest&) override { return restoreFile; }
+  void EndProgram() override {}
+  std::string restoreFile;
+};
+
+// A folder with the station list and the window's set-up over it.
+struct Folder {
+  Folder() {
+    const std::filesystem::path path = dir.path().toStdString();
+    std::filesystem::copy_file(TOVK_STATION_LIST, path / "TOVK.SS");
+    setup.folder = path;
+    setup.settingsFile = path / "tovk.ini";
+  }
+  QTemporaryDir dir;
+  tovk::ui::WindowSetup setup;
+};
+
+// A folder with the station list, and a window over it, created and shown.
+struct Bench {
+  Bench() : random(1977) {
+    std::filesystem::copy_file(TOVK_STATION_LIST, Folder() / "TOVK.SS");
+    tovk::ui::WindowSetup setup;
+    setup.folder = Folder();
+    setup.settingsFile = Folder() / "tovk.ini";
+    window = std::make_unique<BenchWindow>(setup, random);
+    window->FormCreate();
+    window->show();
+    Paint();
+  }
+  std::filesystem::path Folder() const { return dir.path().toStdString(); }
+  void Paint() {
+    QCoreApplication::processEvents();
+    window->repaint();
+  }
+  // Keeps the contest clock early, so that no click meets the contest's end.
+  void RewindClock() {
+    tovk::Game& g = window->game();
+    g.Day = 18;
+    g.Hour = 21;
+    g.OpHours = 0;
+  }
+
+  QTemporaryDir dir;
+  tovk::SeededRandom random;
+  std::unique_ptr<BenchWindow> window;
+};
+
+std::string IncomingLine(int i) {
+  return "Q1AAA UR " + std::to_string(i % 999 + 1) + " A W" + std::to_string(i % 10) + "ABC 68 CT";
+}
+
+void FillIncoming(tovk::Game& g, int lines) {
+  for (int i = 0; i < lines; ++i) g.AppendLine(tovk::MemoId::Memo1, IncomingLine(i));
+}
+
+void CallCq(benchmark::State& state, int lines) {
+  Bench bench;
+  tovk::Game& g = bench.window->game();
+  FillIncoming(g, lines);
+  bench.Paint();
+  for (auto _ : state) {
+    if (lines == 0) {
+      state.PauseTiming();
+      g.ClearMemo(tovk::MemoId::Memo1);
+      g.ClearMemo(tovk::MemoId::Memo3);
+      bench.Paint();
+      state.ResumeTiming();
+    }
+    bench.RewindClock();
+    bench.window->ButtonPressed(tovk::Button::ToolButtonCallCQ);
+    bench.Paint();
+  }
+}
+
+void BM_CallCqEmptyWindows(benchmark::State& state) {
+  CallCq(state, 0);
+}
+void BM_CallCqLongIncoming(benchmark::State& state) {
+  CallCq(state, kLongWindow);
+}
+
+// A saved game whose windows hold 100,000 lines between them.
+std::filesystem::path WriteLongGame(Bench& bench) {
+  tovk::Game& g = bench.window->game();
+  FillIncoming(g, kLongWindow * 8 / 10);
+  for (int i = 0; i < kLongWindow / 10; ++i) {
+    g.AppendLine(tovk::MemoId::Memo2, "1977/11/18|21:03|W1ABC     | 40|    1| A | 58| CT  |    1");
+    g.AppendLine(tovk::MemoId::Memo3, "W1ABC UR 6 A Q1AAA Check 68 MDC");
+  }
+  const std::filesystem::path file = bench.Folder() / "long.sav";
+  g.SavedGameFile = file.string();
+  tovk::WriteSavedGame(g);
+  return file;
+}
+
+void BM_RestoreLongGame(benchmark::State& state) {
+  Bench bench;
+  bench.window->restoreFile = WriteLongGame(bench).string();
+  for (auto _ : state) {
+    bench.window->ButtonPressed(tovk::Button::ToolButtonrestore);
+    bench.Paint();
+  }
+}
+
+// The same texts given to three bare text windows.
+void BM_BareSetPlainText(benchmark::State& state) {
+  Bench bench;
+  WriteLongGame(bench);
+  tovk::Game& g = bench.window->game();
+  std::array<QString, tovk::kMemoCount> texts;
+  for (int m = 0; m < tovk::kMemoCount; ++m) {
+    QStringList lines;
+    for (const std::string& line : g.memo[m]) lines.append(QString::fromStdString(line));
+    texts[m] = lines.join(u'\n');
+  }
+  bench.window.reset();
+  QMainWindow bare;
+  auto* central = new QWidget(&bare);
+  auto* column = new QVBoxLayout(central);
+  std::array<QPlainTextEdit*, tovk::kMemoCount> edits{};
+  for (auto& edit : edits) {
+    edit = new QPlainTextEdit(central);
+    column->addWidget(edit);
+  }
+  bare.setCentralWidget(central);
+  bare.resize(621, 600);
+  bare.show();
+  for (auto _ : state) {
+    for (int m = 0; m < tovk::kMemoCount; ++m) edits[m]->setPlainText(texts[m]);
+    QCoreApplication::processEvents();
+    bare.repaint();
+  }
+}
+
+// Start-up as the program runs it: the window built, created from the
+// settings and the station list, shown and painted.
+void BM_StartWindow(benchmark::State& state) {
+  Folder folder;
+  for (auto _ : state) {
+    tovk::SeededRandom random(1977);
+    auto window = std::make_unique<BenchWindow>(folder.setup, random);
+    window->FormCreate();
+    window->show();
+    QCoreApplication::processEvents();
+    window->repaint();
+    state.PauseTiming();
+    window.reset();
+    state.ResumeTiming();
+  }
+}
+
+// The parts of start-up: building the widgets, then the game's creation.
+void BM_StartBuildOnly(benchmark::State& state) {
+  Folder folder;
+  for (auto _ : state) {
+    tovk::SeededRandom random(1977);
+    auto window = std::make_unique<BenchWindow>(folder.setup, random);
+    state.PauseTiming();
+    window.reset();
+    state.ResumeTiming();
+  }
+}
+
+void BM_StartBuildAndCreate(benchmark::State& state) {
+  Folder folder;
+  for (auto _ : state) {
+    tovk::SeededRandom random(1977);
+    auto window = std::make_unique<BenchWindow>(folder.setup, random);
+    window->FormCreate();
+    state.PauseTiming();
+    window.reset();
+    state.ResumeTiming();
+  }
+}
+
+void BM_StartBareWindow(benchmark::State& state) {
+  for (auto _ : state) {
+    auto bare = std::make_unique<QMainWindow>();
+    auto* central = new QWidget(bare.get());
+    auto* column = new QVBoxLayout(central);
+    for (int m = 0; m < tovk::kMemoCount; ++m) column->addWidget(new QPlainTextEdit(central));
+    bare->setCentralWidget(central);
+    bare->resize(621, 600);
+    bare->show();
+    QCoreApplication::processEvents();
+    bare->repaint();
+    state.PauseTiming();
+    bare.reset();
+    state.ResumeTiming();
+  }
+}
+
+BENCHMARK(BM_CallCqEmptyWindows)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CallCqLongIncoming)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RestoreLongGame)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_BareSetPlainText)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_StartWindow)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_StartBuildOnly)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_StartBuildAndCreate)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_StartBareWindow)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// Keeps each benchmark's time per iteration for the ratios.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) times[run.benchmark_name()] = run.GetAdjustedRealTime();
+    ConsoleReporter::ReportRuns(runs);
+  }
+  void Ratio(const char* what, const std::string& measured, const std::string& baseline,
+             double goal) {
+    if (!times.count(measured) || !times.count(baseline) || times[baseline] <= 0) return;
+    const double ratio = times[measured] / times[baseline];
+    std::cout << what << ": " << ratio << "x (goal at most " << goal << "x)\n";
+  }
+  std::map<std::string, double> times;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.Ratio("Call CQ with 100,000 incoming lines vs empty windows", "BM_CallCqLongIncoming",
+                 "BM_CallCqEmptyWindows", 1.5);
+  reporter.Ratio("Restore of 100,000 window lines vs bare setPlainText",
+                 "BM_RestoreLongGame/iterations:5", "BM_BareSetPlainText/iterations:5", 1.5);
+  reporter.Ratio("Start-up to the first painted window vs a bare window",
+                 "BM_StartWindow/iterations:10", "BM_StartBareWindow/iterations:10", 2.0);
+  benchmark::Shutdown();
+  return 0;
+}

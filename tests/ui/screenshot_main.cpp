@@ -1,0 +1,67 @@
+// Takes pictures of the window for looking at by eye: at start, and after a
+// few contacts played through the buttons. Boxes are printed, not shown.
+// Usage: tovk_ui_screenshot DIR (run under a display or offscreen).
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <filesystem>
+#include <iostream>
+
+#include "ui/main_window.h"
+#include "world/random.h"
+
+namespace {
+
+class QuietWindow : public tovk::ui::TFormMain {
+ public:
+  using TFormMain::TFormMain;
+  void ShowMessage(const std::string& text) override { std::cout << "box: " << text << "\n"; }
+  bool AskYesNo(const std::string& question) override {
+    std::cout << "question: " << question << "\n";
+    return false;
+  }
+};
+
+void Press(tovk::ui::TFormMain& window, tovk::Button button) {
+  window.Panel3()->ButtonOf(button)->click();
+  QCoreApplication::processEvents();
+}
+
+bool Save(QWidget& window, const QString& file) {
+  QCoreApplication::processEvents();
+  return window.grab().save(file);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+  QTemporaryDir folder;
+  std::filesystem::copy_file(TOVK_STATION_LIST,
+                             std::filesystem::path(folder.path().toStdString()) / "TOVK.SS");
+  tovk::SeededRandom random(1977);
+  tovk::ui::WindowSetup setup;
+  setup.folder = folder.path().toStdString();
+  setup.settingsFile = setup.folder / "tovk.ini";
+  QuietWindow window(setup, random);
+  window.FormCreate();
+  window.show();
+  if (!Save(window, out + "/start.png")) return 1;
+
+  tovk::Game& g = window.game();
+  for (int attempt = 0; attempt < 200 && g.Mynumber < 7; ++attempt) {
+    Press(window, tovk::Button::ToolButtonCallCQ);
+    if (g.StationState != tovk::ssCalledMe) continue;
+    Press(window, tovk::Button::ToolButtonSend);
+    Press(window, tovk::Button::ToolButtonQSL);
+    Press(window, tovk::Button::ToolButtonlog);
+  }
+  Press(window, tovk::Button::ToolButtonCallCQ);
+  std::cout << "contacts: " << g.Mynumber - 1 << "\n";
+  if (!Save(window, out + "/contacts.png")) return 1;
+  window.TabbedNotebook1()->setCurrentIndex(1);
+  return Save(window, out + "/log.png") ? 0 : 1;
+}
