@@ -59,8 +59,8 @@ std::string CallButtonCaption(const GameState& s) {
 
 std::string FormatScore(int score) {
   std::string text = std::to_string(score);
-  if (score >= 1000000) text.insert(text.size() - 6, ",");
-  if (score >= 1000) text.insert(text.size() - 3, ",");
+  if (score >= 1000000) text.insert(text.size() - 6, 1, ',');
+  if (score >= 1000) text.insert(text.size() - 3, 1, ',');
   return text;
 }
 

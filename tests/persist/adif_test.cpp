@@ -18,17 +18,16 @@ TEST(AdifTest, fieldLengthsCountBytes) {
 }
 
 TEST(AdifTest, recordOfAKnownContact) {
-  LoggedContact c;
-  c.day = 19;
-  c.hour = 2;
-  c.minute = 40;
-  c.call = "W6XYZ";
-  c.band = "20";
-  c.number = 140;
-  c.prec = "B";
-  c.check = "52";
-  c.section = "EBAY";
-  c.serial = 37;
+  const LoggedContact c{.day = 19,
+                        .hour = 2,
+                        .minute = 40,
+                        .call = "W6XYZ",
+                        .band = "20",
+                        .number = 140,
+                        .prec = "B",
+                        .check = "52",
+                        .section = "EBAY",
+                        .serial = 37};
   EXPECT_EQ(AdifRecord(c, "Q1AAA"),
             "<CALL:5>W6XYZ <QSO_DATE:8>19771119 <TIME_ON:4>0240 <BAND:3>20m <MODE:3>SSB "
             "<CONTEST_ID:11>ARRL-SS-SSB <SRX:3>140 <STX:2>37 <PRECEDENCE:1>B <CHECK:2>52 "

@@ -73,9 +73,15 @@ TEST_F(StationListTest, CallsignsCarryTheirSectionsCallAreaDigit) {
     EXPECT_EQ(FirstDigit(call), AreaDigit(section))
         << call << " in " << g.SectionName[section].str();
     EXPECT_EQ(call.starts_with("VE"), section >= kCallAreas[10].first) << call;
-    if (call.starts_with("KZ5")) EXPECT_EQ(section, 33) << call;
-    if (call.starts_with("KH6")) EXPECT_EQ(section, 43) << call;
-    if (call.starts_with("KL7")) EXPECT_EQ(section, 51) << call;
+    if (call.starts_with("KZ5")) {
+      EXPECT_EQ(section, 33) << call;
+    }
+    if (call.starts_with("KH6")) {
+      EXPECT_EQ(section, 43) << call;
+    }
+    if (call.starts_with("KL7")) {
+      EXPECT_EQ(section, 51) << call;
+    }
     EXPECT_TRUE(std::isupper(static_cast<unsigned char>(call.back()))) << call;
   }
 }
