@@ -1,7 +1,8 @@
 // Lines, encodings and numbers as the game's file readers take them.
 #include "persist/file_text.h"
 
-#include <cctype>
+#include <algorithm>
+#include <cstring>
 
 namespace tovk {
 
@@ -72,36 +73,48 @@ void DropPartialSequence(std::string& line) {
   const std::size_t need = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
   if (back < need) line.resize(line.size() - 1 - back);
 }
+
+// A line as the readers hand it on: without its CR, without a sequence cut
+// at the length limit, as UTF-8.
+void FinishLine(std::string& line, bool cut) {
+  if (!cut && !line.empty() && line.back() == '\r') line.pop_back();
+  if (cut) DropPartialSequence(line);
+  if (!IsValidUtf8(line)) line = ToUtf8(line);
+}
 }  // namespace
 
-bool ReadTextLine(std::istream& in, std::string& line) {
+TextLineReader::TextLineReader(std::istream& in) : in_(in), buffer_(std::size_t{1} << 16, '\0') {}
+
+bool TextLineReader::Fill() {
+  pos_ = 0;
+  end_ = 0;
+  if (!in_.good()) return false;
+  in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+  end_ = static_cast<std::size_t>(in_.gcount());
+  return end_ > 0;
+}
+
+bool TextLineReader::Next(std::string& line) {
   line.clear();
-  std::streambuf* buffer = in.rdbuf();
-  if (buffer == nullptr || !in.good()) {
-    in.setstate(std::ios::failbit);
-    return false;
-  }
   bool any = false;
   bool cut = false;
   for (;;) {
-    const int c = buffer->sbumpc();
-    if (c == std::char_traits<char>::eof()) {
-      in.setstate(std::ios::eofbit);
-      if (!any) in.setstate(std::ios::failbit);
-      break;
-    }
+    if (pos_ == end_ && !Fill()) break;
     any = true;
-    if (c == '\n') break;
-    if (line.size() < kMaxLineBytes) {
-      line.push_back(static_cast<char>(c));
-    } else {
-      cut = true;
+    const char* start = buffer_.data() + pos_;
+    const auto* newline = static_cast<const char*>(std::memchr(start, '\n', end_ - pos_));
+    const std::size_t length = newline ? static_cast<std::size_t>(newline - start) : end_ - pos_;
+    const std::size_t room = kMaxLineBytes - line.size();
+    line.append(start, std::min(length, room));
+    if (length > room) cut = true;
+    pos_ += length;
+    if (newline) {
+      ++pos_;
+      break;
     }
   }
   if (!any) return false;
-  if (!line.empty() && line.back() == '\r' && !cut) line.pop_back();
-  if (cut) DropPartialSequence(line);
-  if (!IsValidUtf8(line)) line = ToUtf8(line);
+  FinishLine(line, cut);
   return true;
 }
 

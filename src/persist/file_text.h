@@ -22,9 +22,23 @@ bool IsValidUtf8(std::string_view text);
 // Latin-1, so no character is lost.
 std::string ToUtf8(std::string_view text);
 
-// Reads one line (LF or CR LF ends it), keeping at most kMaxLineBytes of it,
-// converted to UTF-8. False at the end of the input when nothing was read.
-bool ReadTextLine(std::istream& in, std::string& line);
+// Reads a stream line by line (LF or CR LF ends a line), keeping at most
+// kMaxLineBytes of a line, converted to UTF-8. Takes the stream in large
+// chunks, so it owns the stream's position.
+class TextLineReader {
+ public:
+  explicit TextLineReader(std::istream& in);
+  // The next line, or false at the end of the input.
+  bool Next(std::string& line);
+
+ private:
+  bool Fill();
+
+  std::istream& in_;
+  std::string buffer_;
+  std::size_t pos_ = 0;
+  std::size_t end_ = 0;
+};
 
 // A signed 32-bit number: optional blanks, an optional sign and decimal
 // digits, or "$" / "0x" and at most eight hexadecimal digits (the 32-bit

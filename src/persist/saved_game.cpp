@@ -4,6 +4,7 @@
 #include "persist/saved_game.h"
 
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <string>
 
@@ -27,6 +28,10 @@ constexpr const char* kMarkerEndOfCallStates = "# End of call states";
 constexpr const char* kBands[] = {"80", "40", "20", "15", "10"};
 
 // A value that holds a line break would shift every later line of the file.
+bool HoldsLineBreak(std::string_view text) {
+  return std::memchr(text.data(), '\n', text.size()) != nullptr ||
+         std::memchr(text.data(), '\r', text.size()) != nullptr;
+}
 std::string OneLine(std::string_view text) {
   std::string line(text);
   std::replace(line.begin(), line.end(), '\r', ' ');
@@ -69,7 +74,9 @@ class LineWriter {
     ++count_.lines;
     return true;
   }
-  bool PutText(std::string_view text) { return Put(OneLine(text)); }
+  bool PutText(std::string_view text) {
+    return HoldsLineBreak(text) ? Put(OneLine(text)) : Put(text);
+  }
   template <std::size_t N>
   bool PutText(const Text<N>& text) {
     return PutText(std::string_view(text.str()));
@@ -141,10 +148,10 @@ bool PutStations(LineWriter& out, const GameState& s) {
 // place requires stops the read with the count of the lines before it.
 class LineReader {
  public:
-  explicit LineReader(std::istream& in) : in_(in) {}
+  explicit LineReader(std::istream& in) : lines_(in) {}
 
   // The next line, or false at the end of the file.
-  bool Next(std::string& line) { return ReadTextLine(in_, line); }
+  bool Next(std::string& line) { return lines_.Next(line); }
   void Took() { ++count_.lines; }
   LineCount Fail() {
     count_.ok = false;
@@ -175,7 +182,7 @@ class LineReader {
   }
 
  private:
-  std::istream& in_;
+  TextLineReader lines_;
   LineCount count_;
   std::string line_;
 };

@@ -275,6 +275,10 @@ std::string SettingsFileText(const GameState& s, std::string_view existing) {
   std::string out;
   ini.Save(out);
   out = OneBlankLineBetweenSections(out);
+  // Lines the library does not keep (neither key, section nor comment) may
+  // leave blank lines at the top.
+  const std::size_t first = out.find_first_not_of('\n');
+  out.erase(0, first == std::string::npos ? out.size() : first);
   const std::string tail = TrailingComments(utf8);
   if (!tail.empty()) {
     if (!out.empty() && out.back() != '\n') out.push_back('\n');

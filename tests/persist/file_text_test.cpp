@@ -9,24 +9,28 @@ namespace tovk {
 namespace {
 
 TEST(FileTextTest, overlongLineIsCutAndTheNextLineStillReads) {
-  std::istringstream in(std::string(kMaxLineBytes + 5000, 'x') + "\r\nnext\r\nlast");
+  std::istringstream in(std::string(kMaxLineBytes + 70000, 'x') + "\r\nnext\r\n\xC3\xA9t\xE9");
+  TextLineReader lines(in);
   std::string line;
-  ASSERT_TRUE(ReadTextLine(in, line));
+  ASSERT_TRUE(lines.Next(line));
   EXPECT_EQ(line.size(), kMaxLineBytes);
-  ASSERT_TRUE(ReadTextLine(in, line));
+  ASSERT_TRUE(lines.Next(line));
   EXPECT_EQ(line, "next");
-  ASSERT_TRUE(ReadTextLine(in, line));
-  EXPECT_EQ(line, "last");
-  EXPECT_FALSE(ReadTextLine(in, line));
+  ASSERT_TRUE(lines.Next(line));
+  EXPECT_EQ(line, "\xC3\x83\xC2\xA9t\xC3\xA9");  // not UTF-8 as a whole: Latin-1
+  EXPECT_FALSE(lines.Next(line));
 }
 
 TEST(FileTextTest, emptyLinesAreLinesAndAnEmptyInputHasNone) {
   std::istringstream in("\r\n\n");
+  TextLineReader lines(in);
   std::string line = "junk";
-  ASSERT_TRUE(ReadTextLine(in, line));
+  ASSERT_TRUE(lines.Next(line));
   EXPECT_EQ(line, "");
-  ASSERT_TRUE(ReadTextLine(in, line));
-  EXPECT_FALSE(ReadTextLine(in, line));
+  ASSERT_TRUE(lines.Next(line));
+  EXPECT_FALSE(lines.Next(line));
+  std::istringstream none("");
+  EXPECT_FALSE(TextLineReader(none).Next(line));
 }
 
 TEST(FileTextTest, lineThatIsNoUtf8IsReadAsLatinOne) {
