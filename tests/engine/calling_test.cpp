@@ -233,22 +233,6 @@ TEST_F(CallingTest, workedStationDeclinesSevenTimesInTenAndLeavesTheContactAlone
   EXPECT_EQ(g.StationState, ssCalledMe);
 }
 
-TEST_F(CallingTest, chanceOfBeingHeardAndOfThePowerToGetThrough) {
-  g.CallAttempts = 3;
-  g.PowerFactor = 10;
-  Script({2, 3, 3, 4});
-  EXPECT_TRUE(HeardByStation(g));
-  EXPECT_FALSE(HeardByStation(g));
-  EXPECT_FALSE(PowerChance(g));
-  EXPECT_TRUE(PowerChance(g));
-  g.PowerFactor = 40;
-  Script({39, 6, 7});
-  EXPECT_FALSE(HeardByStation(g));
-  EXPECT_FALSE(PowerChance(g));
-  EXPECT_TRUE(PowerChance(g));
-  EXPECT_EQ(random.ranges.back(), 10);
-}
-
 TEST_F(CallingTest, answeringAThirdStationMarksOnlyTheCallsign) {
   Script({1});  // index 1 + 1 = 2
   AnswerOtherStation(g);

@@ -231,15 +231,5 @@ TEST_F(CqAndTuneTest, tunedStationWithoutAutoDetectFillsNoFieldButCountsTheParts
   EXPECT_EQ(g.SectionStatus[0], 0);
 }
 
-TEST_F(CqAndTuneTest, canadianCallsignHeardAskingQRZGivesItsSection) {
-  Pool({{"VE3XYZ", 69}});
-  InHand(0, "  12", "B", "74", "ONT");
-  Script({0});
-  TunedStationHeard(g);
-  EXPECT_TRUE(g.PartReceived[5]);
-  EXPECT_EQ(FieldText(Field::EditSection), "ONT");
-  EXPECT_EQ(g.SectionStatus[69], 1);
-}
-
 }  // namespace
 }  // namespace tovk
