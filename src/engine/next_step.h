@@ -1,0 +1,32 @@
+// The next step of the contact, which the Enter key of the window and the
+// `enter` command of the terminal take: which button the contact in hand
+// calls for, and pressing it as the player would.
+#pragma once
+
+#include "world/game.h"
+
+namespace tovk {
+
+enum class NextStep {
+  CallCQ,       // nothing in hand
+  CallStation,  // a station heard, not in contact with the player
+  SendMessage,  // in contact, the exchange not yet sent
+  Repeat,       // exchange sent, parts of the station's exchange still missing
+  QslAndLog,    // exchange sent, every part received
+};
+
+// The step the contact as it stands calls for.
+NextStep ChooseNextStep(const GameState& s);
+
+// The button the step presses (for QSL and log, the first one: "Send QSL").
+Button FirstButtonOf(NextStep step);
+
+// Presses the next step's button, with the handler the button runs, its
+// refusals and messages. Does nothing and returns false when that button is
+// disabled. QSL and log press "Send QSL" and then "Log QSO", the second only
+// while the QSL has left the contact in hand and the buttons on (a mishap
+// clears the contact; the end of the contest switches the buttons off).
+// The caller marks the game busy (Perform), as for a button.
+bool RunNextStep(Game& g);
+
+}  // namespace tovk
