@@ -189,6 +189,7 @@ Command ParseCommand(std::string_view line) {
   if (words == "tick") command.kind = CommandKind::Tick;
   if (words == "status") command.kind = CommandKind::Status;
   if (words == "fields") command.kind = CommandKind::Fields;
+  if (words == "enter") command.kind = CommandKind::Enter;
   for (const Caption& caption : kCaptions) {
     if (words != caption.words) continue;
     command.kind = CommandKind::Press;

@@ -1,6 +1,6 @@
 // One line of the terminal front-end's input, read into a command: a button
 // by its caption, or one of the front-end's own commands (tick, band, type,
-// clear, status, fields, show, set). Reading checks the arguments, so a
+// clear, status, fields, show, set, enter). Reading checks the arguments, so a
 // command that comes out valid can be run as it stands.
 #pragma once
 
@@ -23,8 +23,9 @@ enum class CommandKind {
   ClearOut,
   Status,
   Fields,
-  Show,  // `value`: the variable's name, maybe with an index
-  Set,   // `setting`, and `value` / `on` / `item`
+  Show,   // `value`: the variable's name, maybe with an index
+  Set,    // `setting`, and `value` / `on` / `item`
+  Enter,  // the next step of the contact, as the window's Enter key
 };
 
 // What `set` changes: the values of the settings dialog.

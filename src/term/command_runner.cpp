@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "engine/actions.h"
+#include "engine/next_step.h"
 #include "persist/game_files.h"
 #include "term/variables.h"
 
@@ -123,6 +124,10 @@ void Run(Game& g, TermScreen& screen, const Command& command) {
     }
     case CommandKind::Set:
       return ApplySetting(g, command);
+    case CommandKind::Enter:
+      // Refused, as a button press is, while the step's button is disabled.
+      if (!RunNextStep(g)) screen.Print(tag::kOff, command.text);
+      return;
   }
 }
 

@@ -1,6 +1,7 @@
 // Running one command of the terminal front-end on the game: a button press
-// (refused while the button is disabled), the timer tick, the band box, the
-// entry fields, the window clearing, the read-outs and the settings.
+// (refused while the button is disabled), the next step of the contact, the
+// timer tick, the band box, the entry fields, the window clearing, the
+// read-outs and the settings.
 #pragma once
 
 #include "term/command.h"

@@ -22,11 +22,26 @@ TEST_F(CommandRunnerTest, aDisabledButtonIsRefusedAndDoesNothing) {
   EXPECT_TRUE(random.ranges.empty());
 }
 
-TEST_F(CommandRunnerTest, unknownAndWrongCommandsAreReported) {
+TEST_F(CommandRunnerTest, enterTakesTheNextStepUnlessItsButtonIsDisabled) {
+  g.StationState = ssHeardCQ;  // a station heard: the step is the call button
+  g.Hiscall = "K1ABC";
+  g.SetButtonEnabled(Button::ToolbuttonCallhim, false);
   Run("enter");
+  EXPECT_EQ(Printed(), (Lines{"off | enter"}));
+  EXPECT_TRUE(g.Lines(MemoId::Memo3).empty());
+
+  g.SetButtonEnabled(Button::ToolbuttonCallhim, true);
+  Run("enter");
+  ASSERT_FALSE(g.Lines(MemoId::Memo3).empty());
+  EXPECT_EQ(g.Lines(MemoId::Memo3).back(), "K1ABC DE " + g.Mycall.str());
+  EXPECT_EQ(g.busy, 0);
+}
+
+TEST_F(CommandRunnerTest, unknownAndWrongCommandsAreReported) {
+  Run("dance");
   Run("band 6");
   Run("show Nothing");
-  EXPECT_EQ(Printed(), (Lines{"err | unknown command: enter",
+  EXPECT_EQ(Printed(), (Lines{"err | unknown command: dance",
                               "err | band must be one of 80 40 20 15 10: band 6",
                               "err | unknown variable: Nothing"}));
 }

@@ -19,7 +19,7 @@ TEST(ParseCommand, unknownWordsAndExtraArgumentsAreUnknown) {
   EXPECT_EQ(ParseCommand("jump").kind, CommandKind::Unknown);
   EXPECT_EQ(ParseCommand("Call CQ now").kind, CommandKind::Unknown);
   EXPECT_EQ(ParseCommand("status please").kind, CommandKind::Unknown);
-  EXPECT_EQ(ParseCommand("enter").kind, CommandKind::Unknown);
+  EXPECT_EQ(ParseCommand("enter now").kind, CommandKind::Unknown);
 }
 
 TEST(ParseCommand, blankLinesAndCommentsDoNothing) {
@@ -28,8 +28,9 @@ TEST(ParseCommand, blankLinesAndCommentsDoNothing) {
   EXPECT_EQ(ParseCommand("# a note").kind, CommandKind::Empty);
 }
 
-TEST(ParseCommand, readOutsAndTick) {
+TEST(ParseCommand, readOutsTickAndEnter) {
   EXPECT_EQ(ParseCommand("tick").kind, CommandKind::Tick);
+  EXPECT_EQ(ParseCommand(" Enter ").kind, CommandKind::Enter);
   EXPECT_EQ(ParseCommand("STATUS").kind, CommandKind::Status);
   EXPECT_EQ(ParseCommand("fields").kind, CommandKind::Fields);
   const Command show = ParseCommand("show PartText[ 2 ]");
