@@ -91,6 +91,7 @@ void Mishap(Game& g) {
   for (int hour = 0; hour < off.hours; ++hour) AdvanceClock(g, 3600, shortBreak);
 
   ToolButtonClearQSOClick(g);
+  ++g.checkpoints;  // the time off is kept in the recovery copy
 }
 
 }  // namespace

@@ -88,6 +88,7 @@ void LogContact(Game& g) {
     g.StationWorked[g.StationIndex] = 2;
   }
   g.ExchangeSent = false;
+  ++g.checkpoints;  // a logged contact is kept in the recovery copy
   if (g.AutoClear) ToolButtonClearQSOClick(g);
   NextCaller(g);
   EngineStep(g);

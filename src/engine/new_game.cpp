@@ -35,6 +35,8 @@ void EmptyStationPool(GameState& s) {
 }  // namespace
 
 void NewGame(Game& g) {
+  // The recovery copy follows: a game given up for a new one is not offered back.
+  ++g.checkpoints;
   g.ClearMemo(MemoId::Memo1);
   g.ClearMemo(MemoId::Memo2);
   g.ClearMemo(MemoId::Memo3);

@@ -33,6 +33,7 @@ void ToolButtontimeoutClick(Game& g) {
     AdvanceClock(g, 3600, false);
     --g.TimeoutHours;
   }
+  ++g.checkpoints;  // the time off is kept in the recovery copy
   EngineStep(g);
 }
 

@@ -51,11 +51,18 @@ bool RecoveryCopy::Write(const Game& g) {
 
 bool RecoveryCopy::OfferAtStart(Game& g) {
   const bool restore = Exists() && Confirm(g, "Restore the game from the last session?");
-  if (!restore) Remove();
-  if (restore) Restore(g);
-  // A mishap in the start's engine steps is kept like any other.
+  if (!restore) {
+    Remove();
+    // The game as it starts (a new game, or the one Auto save brought back
+    // from its own file) has nothing to recover: no copy until something
+    // happens in it.
+    written_ = g.checkpoints;
+    return false;
+  }
+  Restore(g);
+  // A mishap in the restored game's engine step is kept like any other.
   AfterAction(g);
-  return restore;
+  return true;
 }
 
 void RecoveryCopy::Restore(Game& g) {

@@ -105,6 +105,24 @@ TEST_F(LoggingTest, loggedContactScoresAndMarksTheStationWorked) {
   EXPECT_EQ(g.statusPanel[11], "4");
 }
 
+// The recovery copy is rewritten when the checkpoint count moves: a refused
+// log must not move it, a logged contact moves it once.
+TEST_F(LoggingTest, onlyALoggedContactMovesTheRecoveryCheckpoint) {
+  const int before = g.checkpoints;
+  ToolButtonLogClick(g);  // exchange not sent
+  CopyEverything();
+  g.PartReceived[4] = false;
+  ToolButtonLogClick(g);  // data incomplete
+  EXPECT_EQ(g.checkpoints, before);
+
+  CopyEverything();
+  g.StationState = ssCalledMe;
+  Script({9});  // no next caller
+  ToolButtonLogClick(g);
+  ASSERT_EQ(Logbook().size(), 1u);
+  EXPECT_EQ(g.checkpoints, before + 1);
+}
+
 TEST_F(LoggingTest, logLinesKeepTheirColumnsWhateverTheyHold) {
   g.AutoClear = false;
   const std::pair<const char*, const char*> stations[] = {

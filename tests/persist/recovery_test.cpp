@@ -142,6 +142,27 @@ TEST_F(RecoveryTest, answeringNoStartsFreshAndDropsTheCopy) {
   EXPECT_FALSE(copy.Exists());
 }
 
+TEST_F(RecoveryTest, aFreshStartKeepsNoCopyAndANewGameReplacesTheOldOne) {
+  {
+    Session first(folder.path());
+    RecoveryCopy copy(CopyFile());
+    EXPECT_FALSE(copy.OfferAtStart(first.g));
+    EXPECT_TRUE(copy.AfterAction(first.g));
+    EXPECT_FALSE(copy.Exists());  // nothing has happened yet
+
+    LogContact(first.g, 5, 7);
+    copy.AfterAction(first.g);
+    NewGame(first.g);  // the contest is given up
+    copy.AfterAction(first.g);
+  }
+  Session second(folder.path());
+  second.screen.answers = {true};
+  RecoveryCopy copy(CopyFile());
+  EXPECT_TRUE(copy.OfferAtStart(second.g));
+  EXPECT_TRUE(second.g.Lines(MemoId::Memo2).empty());
+  EXPECT_EQ(second.g.SectionStatus[5], 0);
+}
+
 TEST_F(RecoveryTest, aDamagedCopyIsReportedAndTheGameGoesOn) {
   testing::WriteBytes(CopyFile(), "garbage\r\n");
   Session run(folder.path());
