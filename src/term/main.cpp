@@ -1,6 +1,8 @@
 // tovk-term: the game in a terminal, one command a line on standard input,
 // one tagged line per event on standard output.
 //   tovk-term [--dir DIR] [--seed N]
+// DIR (the executable's folder without --dir) is the program's folder: the
+// files are kept there when it is writable, in the per-user folders when not.
 #include <charconv>
 #include <cstdint>
 #include <filesystem>
@@ -9,6 +11,9 @@
 #include <string>
 #include <string_view>
 
+#include "engine/actions.h"
+#include "persist/file_places.h"
+#include "persist/recovery.h"
 #include "persist/startup.h"
 #include "term/command.h"
 #include "term/command_runner.h"
@@ -80,18 +85,29 @@ int Play(const Options& options) {
   screen.Attach(g);
   tovk::term::LayOutStatusBar(g);
 
+  const tovk::FilePlaces places = tovk::FindFilePlaces(
+      options.folder, tovk::ProcessEnvironment, tovk::FolderIsWritable, tovk::kSettingsFileName);
+  // A folder that cannot be made shows up as the first file that cannot be written.
+  tovk::MakeFilePlaces(places);
+  tovk::RecoveryCopy recovery(places.recoveryFile);
+
   // The start-up of the window, without the window.
-  g.folder = options.folder;
-  g.settingsFile = options.folder / "tovk.ini";
+  g.folder = places.dataFolder;
+  g.settingsFile = places.settingsFile;
+  g.StationFile = places.stationList.string();
   tovk::FormCreate(g);
   random.Seed(options.seed.value_or(tovk::ClockSeed()));
   tovk::FormShow(g);
+  tovk::Perform(g, [&] { recovery.OfferAtStart(g); });
 
   while (!screen.Ended()) {
+    // The end of the input leaves the recovery copy, as a killed program would.
     const auto line = input.Next();
     if (!line) return 0;
     tovk::term::RunCommand(g, screen, tovk::term::ParseCommand(*line));
+    recovery.AfterAction(g);
   }
+  recovery.RemoveOnCleanQuit();
   return 0;
 }
 

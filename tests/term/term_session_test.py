@@ -77,6 +77,41 @@ def first_session(folder):
     ]
 
 
+def clock_and_number(term):
+    return term.step(["show Day", "show Hour", "show Minute", "show Mynumber"])
+
+
+def recovery_after_a_kill(program, folder, failures):
+    """A game dropped without quitting (the input just ends, as a kill would)
+    leaves its recovery copy; the next start offers it and, on Yes, the game
+    comes back as it stood. A clean quit leaves no copy."""
+    copy = os.path.join(folder, "tovk-recovery.sav")
+    term = Term(program, folder, 21)
+    # A 30-minute timeout is kept in the recovery copy, as a logged contact is.
+    check(failures, ["QRV", "Timeout", "y", "0 30"], LOOSE,
+          [START_LINE, "ask | Are you sure?", "time| hours minutes"],
+          term.step(["QRV", "Timeout", "y", "0 30"]))
+    before = clock_and_number(term)
+    term.finish([])
+    if not os.path.exists(copy):
+        failures.append("a game dropped after a timeout left no recovery copy")
+
+    term = Term(program, folder, 22)
+    check(failures, ["(start)", "y"], LOOSE,
+          ["ask | Restore the game from the last session?", START_LINE], term.step(["y"]))
+    check(failures, ["show the clock and number"], EXACT, before, clock_and_number(term))
+    code, rest = term.finish(["QRT", "y"])
+    check(failures, ["QRT", "y"], EXACT, ["ask | Are you sure ?"], rest)
+    if code != 0 or os.path.exists(copy):
+        failures.append("clean quit: exit code %d, recovery copy left: %s"
+                        % (code, os.path.exists(copy)))
+
+    # Nothing to offer after a clean quit.
+    term = Term(program, folder, 23)
+    check(failures, ["(start)", "show Hour"], EXACT, ["show| Hour=21"], term.step(["show Hour"]))
+    term.finish([])
+
+
 class Term:
     def __init__(self, program, folder, seed):
         self.process = subprocess.Popen(
@@ -148,6 +183,11 @@ def check(failures, lines, how, expected, printed):
 def main():
     program = sys.argv[1]
     failures = []
+    with tempfile.TemporaryDirectory() as folder:
+        with open(os.path.join(folder, "TOVK.SS"), "w") as stations:
+            stations.write(STATION_LIST)
+        recovery_after_a_kill(program, folder, failures)
+
     with tempfile.TemporaryDirectory() as folder:
         with open(os.path.join(folder, "TOVK.SS"), "w") as stations:
             stations.write(STATION_LIST)
