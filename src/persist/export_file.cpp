@@ -7,6 +7,21 @@
 
 namespace tovk {
 
+namespace {
+
+std::string Counted(int count, const std::string& one, const std::string& many) {
+  return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+}  // namespace
+
+std::string ExportReport(const ExportResult& result, const std::filesystem::path& file) {
+  if (!result.ok) return result.error;
+  return "Wrote " + Counted(result.written, "contact", "contacts") + " to " +
+         file.filename().string() + "\nSkipped " +
+         Counted(result.skipped, "log line", "log lines") + " that could not be read";
+}
+
 ExportResult WriteExportFile(const std::filesystem::path& file,
                              const std::function<ExportResult(std::ostream&)>& write) {
   std::ostringstream text;

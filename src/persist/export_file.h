@@ -17,6 +17,10 @@ struct ExportResult {
   int skipped = 0;    // contact lines that could not be read and were left out
 };
 
+// What the player is told after an export to `file`: how many contacts were
+// written and how many lines skipped, on two lines; or the error.
+std::string ExportReport(const ExportResult& result, const std::filesystem::path& file);
+
 // Writes what `write` produces to `file` through a synced temporary file
 // renamed over it. On any failure an existing `file` is left as it was and the
 // result is not ok.

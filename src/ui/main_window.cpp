@@ -15,6 +15,7 @@
 #include "persist/startup.h"
 #include "ui/about_dialog.h"
 #include "ui/colours.h"
+#include "ui/export_actions.h"
 #include "ui/help_viewer.h"
 #include "ui/settings_dialog.h"
 #include "world/section_map.h"
@@ -88,6 +89,13 @@ void TFormMain::BuildMenus() {
   gameMenu->addSeparator();
   connect(gameMenu->addAction(QStringLiteral("New")), &QAction::triggered, this,
           [this] { ButtonPressed(Button::ToolButtonnew); });
+  gameMenu->addSeparator();
+  connect(gameMenu->addAction(QStringLiteral("Export Cabrillo...")), &QAction::triggered, this,
+          [this] { Perform(game_, [&] { ExportLogClick(game_, LogFormat::Cabrillo); }); });
+  connect(gameMenu->addAction(QStringLiteral("Export ADIF...")), &QAction::triggered, this,
+          [this] { Perform(game_, [&] { ExportLogClick(game_, LogFormat::Adif); }); });
+  connect(gameMenu->addAction(QStringLiteral("Results...")), &QAction::triggered, this,
+          &TFormMain::ShowResults);
 
   QAction* settings = bar->addAction(QStringLiteral("Settings"));
   connect(settings, &QAction::triggered, this, &TFormMain::Settings1Click);

@@ -25,6 +25,7 @@
 namespace tovk::ui {
 
 class HelpViewer;
+class ResultsDialog;
 class TFormAbout;
 
 // What the program's assembly hands the window.
@@ -82,6 +83,7 @@ class TFormMain : public QMainWindow, public Screen {
   bool SectionPanelOnRight() const { return sectionPanelRight_; }
   TFormAbout* AboutBox() const { return about_; }
   HelpViewer* HelpWindow() const { return helpViewer_; }
+  ResultsDialog* ResultsWindow() const { return results_; }  // null until first shown
   // Shows every gathered line in the three text windows at once.
   void FlushMemos();
 
@@ -104,6 +106,7 @@ class TFormMain : public QMainWindow, public Screen {
   void PaintAreaBox(int area, Colour colour) override;
   void DockSectionPanel(bool right) override;
   void EndProgram() override;
+  void ContestEnded() override;
 
  public slots:
   // The Auto CQ timer fired.
@@ -123,6 +126,8 @@ class TFormMain : public QMainWindow, public Screen {
   void TabbedNotebook1Click(int page);
   void Settings1Click();
   void AboutTovk1Click();
+  // Opens (or brings up) the results summary with the game's figures now.
+  void ShowResults();
   void Help(HelpRequest request);
   void Quit();
   QGroupBox* MemoGroup(MemoId memo) const { return memoGroups_[static_cast<int>(memo)]; }
@@ -150,6 +155,7 @@ class TFormMain : public QMainWindow, public Screen {
   HelpRunner help_;
   TFormAbout* about_ = nullptr;       // made once, shown again on each request
   HelpViewer* helpViewer_ = nullptr;  // one help window, reused
+  ResultsDialog* results_ = nullptr;  // one results summary, refreshed on each showing
 };
 
 }  // namespace tovk::ui
