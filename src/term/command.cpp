@@ -165,6 +165,18 @@ Command ParseSet(Command command, const std::string& arguments) {
                  "AutoSave, Debug or SectionPosition");
 }
 
+// "export cabrillo FILE" / "export adif FILE": the file name as typed.
+Command ParseExport(Command command, const std::string& arguments) {
+  auto [format, file] = SplitFirstWord(arguments);
+  const std::string which = ToLower(format);
+  if ((which != "cabrillo" && which != "adif") || file.empty())
+    return Invalid(std::move(command), "export needs cabrillo or adif and a file name");
+  command.kind = CommandKind::Export;
+  command.item = which == "cabrillo" ? 0 : 1;
+  command.value = file;
+  return command;
+}
+
 }  // namespace
 
 Command ParseCommand(std::string_view line) {
@@ -178,6 +190,7 @@ Command ParseCommand(std::string_view line) {
   if (word == "type") return ParseType(std::move(command), rest);
   if (word == "clear") return ParseClear(std::move(command), rest);
   if (word == "set") return ParseSet(std::move(command), rest);
+  if (word == "export") return ParseExport(std::move(command), rest);
   if (word == "show") {
     if (rest.empty()) return Invalid(std::move(command), "show needs a variable name");
     command.kind = CommandKind::Show;
@@ -190,6 +203,7 @@ Command ParseCommand(std::string_view line) {
   if (words == "status") command.kind = CommandKind::Status;
   if (words == "fields") command.kind = CommandKind::Fields;
   if (words == "enter") command.kind = CommandKind::Enter;
+  if (words == "results") command.kind = CommandKind::Results;
   for (const Caption& caption : kCaptions) {
     if (words != caption.words) continue;
     command.kind = CommandKind::Press;

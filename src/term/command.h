@@ -23,9 +23,11 @@ enum class CommandKind {
   ClearOut,
   Status,
   Fields,
-  Show,   // `value`: the variable's name, maybe with an index
-  Set,    // `setting`, and `value` / `on` / `item`
-  Enter,  // the next step of the contact, as the window's Enter key
+  Show,     // `value`: the variable's name, maybe with an index
+  Set,      // `setting`, and `value` / `on` / `item`
+  Enter,    // the next step of the contact, as the window's Enter key
+  Export,   // `item`: 0 Cabrillo, 1 ADIF; `value`: the file
+  Results,  // the results summary
 };
 
 // What `set` changes: the values of the settings dialog.

@@ -2,11 +2,15 @@
 #include "term/command_runner.h"
 
 #include <array>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <utility>
 
 #include "engine/actions.h"
 #include "engine/next_step.h"
+#include "persist/adif.h"
+#include "persist/cabrillo.h"
 #include "persist/game_files.h"
 #include "term/variables.h"
 
@@ -94,6 +98,18 @@ std::string Joined(const std::array<std::string, N>& texts, const std::string& s
   return result;
 }
 
+// Writes the log to `name` (in the game's folder when it has no folder of
+// its own), asking before a file is replaced, and tells the counts.
+void ExportLog(Game& g, bool cabrillo, const std::string& name) {
+  const std::filesystem::path file = g.InFolder(name);
+  std::error_code error;
+  if (std::filesystem::exists(file, error) &&
+      !Confirm(g, file.filename().string() + " exists, overwrite ?"))
+    return;
+  const ExportResult result = cabrillo ? ExportCabrilloFile(g, file) : ExportAdifFile(g, file);
+  g.ShowMessage(ExportReport(result, file));
+}
+
 void Run(Game& g, TermScreen& screen, const Command& command) {
   switch (command.kind) {
     case CommandKind::Empty:
@@ -128,6 +144,10 @@ void Run(Game& g, TermScreen& screen, const Command& command) {
       // Refused, as a button press is, while the step's button is disabled.
       if (!RunNextStep(g)) screen.Print(tag::kOff, command.text);
       return;
+    case CommandKind::Export:
+      return ExportLog(g, command.item == 0, command.value);
+    case CommandKind::Results:
+      return screen.PrintResults(g);
   }
 }
 

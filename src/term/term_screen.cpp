@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "engine/actions.h"
+#include "term/results_text.h"
 #include "term/term_text.h"
 
 namespace tovk::term {
@@ -59,6 +60,20 @@ void TermScreen::RunSettingsDialog(SettingsPage page) {
   if (!timeout) return;
   // OK applies the callsign and check boxes too, which hold the values in force.
   BitBtn1Click(*game_, SettingsOk{game_->Mycall, game_->Mycheck, timeout->first, timeout->second});
+}
+
+void TermScreen::PrintResults(const Game& g) {
+  const auto runs = ReadPracticeHistory(PracticeHistoryFile(g), kHistoryRunsShown);
+  for (const std::string& line : ResultsLines(ComputeResults(g), runs)) Print(tag::kResults, line);
+}
+
+void TermScreen::ContestEnded() {
+  if (game_ == nullptr) return;
+  const std::string when = clock_ ? clock_() : LocalIsoTimestamp(std::chrono::system_clock::now());
+  const std::filesystem::path history = PracticeHistoryFile(*game_);
+  if (!AppendPracticeHistory(history, *game_, when))
+    ShowMessage("Error writing file " + history.string());
+  PrintResults(*game_);
 }
 
 }  // namespace tovk::term

@@ -6,10 +6,12 @@
 // which the `status`, `fields` and `show` commands read.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "term/line_input.h"
 #include "world/game.h"
@@ -31,6 +33,7 @@ constexpr std::string_view kError = "err | ";
 constexpr std::string_view kStatus = "status| ";
 constexpr std::string_view kFields = "fields| ";
 constexpr std::string_view kShow = "show| ";
+constexpr std::string_view kResults = "res | ";
 }  // namespace tag
 
 class TermScreen final : public Screen {
@@ -46,6 +49,14 @@ class TermScreen final : public Screen {
 
   // The quit flow has ended the program.
   bool Ended() const { return ended_; }
+
+  // The date and time a finished contest is recorded with in the practice
+  // history: the local clock, unless a test sets its own.
+  using Clock = std::function<std::string()>;
+  void SetClock(Clock clock) { clock_ = std::move(clock); }
+
+  // Prints the game's results summary and the last runs of its history.
+  void PrintResults(const Game& g);
 
   void AppendLine(MemoId memo, const std::string& line) override;
   void ClearLines(MemoId) override {}
@@ -65,12 +76,15 @@ class TermScreen final : public Screen {
   void PaintAreaBox(int, Colour) override {}
   void DockSectionPanel(bool) override {}
   void EndProgram() override { ended_ = true; }
+  // Adds the run to the practice history and prints the summary.
+  void ContestEnded() override;
 
  private:
   std::ostream& out_;
   LineInput& in_;
   Game* game_ = nullptr;  // not owned
   bool ended_ = false;
+  Clock clock_;
 };
 
 }  // namespace tovk::term

@@ -39,6 +39,20 @@ class Tail(str):
 START_LINE_ANY_TIME = Tail("|- Start of operation")
 
 
+class Prefix(str):
+    """An expected line given by its start: the figures after it depend on the draws."""
+
+
+# Lines put into the logbook of a restored game: two contacts and one that
+# was edited by hand, which the export skips and counts.
+RESTORED_LOG = [
+    "1977/11/18|21:05|W1AW      | 40|   12| B | 69| CT  |    1",
+    "1977/11/18|21:09|N2EQ  edited by hand",
+    "1977/11/19|00:40|VE3QQ     | 20|    3| A | 71| ONT |    2",
+]
+EXPORTED = ["msg | Wrote 2 contacts to %s", "msg | Skipped 1 log line that could not be read"]
+
+
 def first_session(folder):
     """(what is typed, how it is checked, the lines expected)"""
     saved = os.path.join(folder, "game1.sav")
@@ -161,6 +175,8 @@ class Term:
 
 
 def matches(expected, line):
+    if isinstance(expected, Prefix):
+        return line.startswith(expected)
     if isinstance(expected, Tail):
         return line.startswith("log | ") and line.endswith(expected)
     return line == expected
@@ -178,6 +194,67 @@ def check(failures, lines, how, expected, printed):
     ok = printed == expected if how == EXACT else in_order(expected, printed)
     if not ok:
         failures.append("typed %r\n  expected (%s) %r\n  printed %r" % (lines, how, expected, printed))
+
+
+def game_over_file(saved, over):
+    """A copy of the saved game `saved` with RESTORED_LOG in its logbook and
+    the clock on day 22, past the end of the contest."""
+    with open(saved, newline="") as text:
+        lines = text.read().split("\r\n")
+    log = lines.index("#Memo2") + 1
+    lines[log:log] = RESTORED_LOG
+    day = lines.index("# End of Memos") + 15  # the 15th value is the day
+    lines[day] = "22"
+    with open(over, "w", newline="") as text:
+        text.write("\r\n".join(lines))
+
+
+def file_lines(path):
+    with open(path, newline="") as text:
+        return text.read().splitlines()
+
+
+def after_the_contest(program, folder, failures):
+    """Restoring a game that is over ends the contest once: a practice history
+    line and the summary; its log exports as Cabrillo and ADIF."""
+    over = os.path.join(folder, "over.sav")
+    game_over_file(os.path.join(folder, "game1.sav"), over)
+    history = os.path.join(folder, "tovk-history.csv")
+    # A recovery copy left by the runs above would be offered first.
+    recovery = os.path.join(folder, "tovk-recovery.sav")
+    if os.path.exists(recovery):
+        os.remove(recovery)
+    term = Term(program, folder, 10)
+    check(failures, ["Restore", over], LOOSE,
+          ["file| Restore game ?", "msg | Contest is over", Prefix("res | Contacts "),
+           "res | Bands 80m 0  40m 1  20m 1  15m 0  10m 0", Prefix("res | Run ")],
+          term.step(["Restore", over]))
+    if not os.path.exists(history) or len(file_lines(history)) != 2:
+        failures.append("the end of the contest did not add one practice history line")
+    check(failures, ["results"], LOOSE, [Prefix("res | Contacts "), Prefix("res | Run ")],
+          term.step(["results"]))
+    mycall = term.step(["show Mycall"])[0][len("show| Mycall="):]
+
+    check(failures, ["export cabrillo over.log"], EXACT, [EXPORTED[0] % "over.log", EXPORTED[1]],
+          term.step(["export cabrillo over.log"]))
+    log = file_lines(os.path.join(folder, "over.log"))
+    header = ["CONTEST: ARRL-SS-SSB", "CALLSIGN: " + mycall, "CREATED-BY: Tovk 1.0"]
+    if (log[:1] != ["START-OF-LOG: 3.0"] or log[-1:] != ["END-OF-LOG:"]
+            or any(line not in log for line in header)
+            or sum(line.startswith("QSO: ") for line in log) != 2):
+        failures.append("Cabrillo export: header or QSO lines wrong: %r" % log)
+
+    check(failures, ["export adif over.adi"], EXACT, [EXPORTED[0] % "over.adi", EXPORTED[1]],
+          term.step(["export adif over.adi"]))
+    with open(os.path.join(folder, "over.adi")) as adif:
+        if adif.read().count("<EOR>") != 2:
+            failures.append("ADIF export: not two records")
+    check(failures, ["export cabrillo over.log", "n"], EXACT,
+          ["ask | over.log exists, overwrite ?"], term.step(["export cabrillo over.log", "n"]))
+    check(failures, ["export dbase x"], EXACT,
+          ["err | export needs cabrillo or adif and a file name: export dbase x"],
+          term.step(["export dbase x"]))
+    term.finish([])
 
 
 def main():
@@ -225,6 +302,8 @@ def main():
         if code != 0 or os.path.exists(settings):
             failures.append("end of input at a question: exit code %d, settings written: %s"
                             % (code, os.path.exists(settings)))
+
+        after_the_contest(program, folder, failures)
 
     for failure in failures:
         print("FAILED:", failure)
