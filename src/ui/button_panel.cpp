@@ -2,8 +2,14 @@
 #include "ui/button_panel.h"
 
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QImageReader>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 
 // The button pictures live in the window library's resources, which a
 // program linking the library statically must register.
@@ -125,6 +131,84 @@ const char* ObjectName(Button button) {
 
 constexpr int kButtonWidth = 81;
 constexpr int kButtonHeight = 24;
+constexpr int kPictureSize = 16;
+
+// A button's picture drawn once at the size shown (and the screens' pixel
+// ratio): an icon over the drawing itself would draw it again at every paint.
+// The greyed picture of a disabled button is made from it when first needed.
+QIcon ButtonPicture(const char* picture) {
+  const QString file = QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(picture));
+  const qreal ratio = qGuiApp->devicePixelRatio();
+  QImageReader reader(file, "svg");
+  reader.setScaledSize(QSize(kPictureSize, kPictureSize) * ratio);
+  QImage image = reader.read();
+  if (image.isNull()) return QIcon(file);  // no reader for the drawings: the icon draws them
+  image.setDevicePixelRatio(ratio);
+  return QIcon(QPixmap::fromImage(std::move(image)));
+}
+
+// A button group's box. Qt measures its caption (shaping the text anew) at
+// every layout pass and draws its frame at every paint, which the tool
+// buttons over it cause often: the box keeps the caption's width, and its
+// drawn frame and caption for as long as its look stays the same.
+class ButtonGroupBox : public QGroupBox {
+ public:
+  using QGroupBox::QGroupBox;
+
+  QSize minimumSizeHint() const override {
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    const QFontMetrics metrics = fontMetrics();
+    if (title() != measuredTitle_ || font() != measuredFont_) {
+      measuredTitle_ = title();
+      measuredFont_ = font();
+      titleWidth_ = metrics.horizontalAdvance(title()) + metrics.horizontalAdvance(u' ');
+    }
+    return style()
+        ->sizeFromContents(QStyle::CT_GroupBox, &option, QSize(titleWidth_, metrics.height()), this)
+        .expandedTo(QWidget::minimumSizeHint());
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    const Look look{size(),  devicePixelRatioF(), option.state, palette().cacheKey(), font(),
+                    title(), autoFillBackground()};
+    if (!(look == drawnLook_)) {
+      QPixmap picture(size() * look.ratio);
+      picture.setDevicePixelRatio(look.ratio);
+      // Over its own background the box is opaque, and its caption's
+      // smoothing the same as drawn on the window.
+      picture.fill(look.filled ? palette().color(backgroundRole()) : QColor(Qt::transparent));
+      QPainter painter(&picture);
+      painter.setFont(font());
+      painter.setPen(palette().color(QPalette::WindowText));
+      style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, this);
+      picture_ = picture;
+      drawnLook_ = look;
+    }
+    QPainter(this).drawPixmap(0, 0, picture_);
+  }
+
+ private:
+  struct Look {
+    QSize size;
+    qreal ratio = 0;
+    QStyle::State state;
+    qint64 palette = 0;
+    QFont font;
+    QString title;
+    bool filled = false;
+    bool operator==(const Look&) const = default;
+  };
+
+  mutable QString measuredTitle_;
+  mutable QFont measuredFont_;
+  mutable int titleWidth_ = 0;
+  Look drawnLook_;
+  QPixmap picture_;
+};
 
 }  // namespace
 
@@ -145,7 +229,7 @@ ButtonPanel::ButtonPanel(QWidget* parent) : QWidget(parent) {
   row->setSpacing(0);
   std::array<QGridLayout*, kButtonGroupCount> grids{};
   for (int i = 0; i < kButtonGroupCount; ++i) {
-    auto* box = new QGroupBox(QString::fromLatin1(kGroups[i].caption), this);
+    auto* box = new ButtonGroupBox(QString::fromLatin1(kGroups[i].caption), this);
     box->setObjectName(QString::fromLatin1(kGroups[i].name));
     box->setFixedWidth(kGroups[i].width);
     box->setAccessibleName(box->title());
@@ -167,9 +251,8 @@ ButtonPanel::ButtonPanel(QWidget* parent) : QWidget(parent) {
     button->setToolTip(QString::fromLatin1(layout.hint));
     button->setAccessibleName(button->text());
     button->setAccessibleDescription(button->toolTip());
-    button->setIcon(
-        QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(layout.picture))));
-    button->setIconSize(QSize(16, 16));
+    button->setIcon(ButtonPicture(layout.picture));
+    button->setIconSize(QSize(kPictureSize, kPictureSize));
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setAutoRaise(true);
     button->setFixedSize(kButtonWidth, kButtonHeight);

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QColor>
-#include <QLabel>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -32,23 +31,27 @@ class CaptionBox : public QWidget {
   QColor background_;
 };
 
-// One section's cell.
-class SectionCell : public QLabel {
+// One section's cell: its name centred on its colour, painted by itself
+// (a plain widget paints far faster than a label).
+class SectionCell : public QWidget {
   Q_OBJECT
 
  public:
   SectionCell(const QString& name, QWidget* parent);
   void SetBackground(const QColor& colour);
   QColor Background() const { return background_; }
+  QString text() const { return name_; }
 
  signals:
   void clicked();
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
-  QColor background_;
+  QString name_;
+  QColor background_;  // invalid until painted: the window's colour
 };
 
 class SectionMapPanel : public QWidget {
