@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "persist/file_places.h"
 #include "ui/main_window.h"
 #include "ui/single_instance.h"
 #include "world/random.h"
@@ -23,12 +24,23 @@ int main(int argc, char* argv[]) {
     return 0;
   }
 
-  const QString base = executableInfo.absolutePath() + u'/' + executableInfo.completeBaseName();
+  // Beside the executable when its folder is writable, in the per-user
+  // folders when not (an installed program).
+  const tovk::FilePlaces places = tovk::FindFilePlaces(
+      QCoreApplication::applicationDirPath().toStdString(), tovk::ProcessEnvironment,
+      tovk::FolderIsWritable,
+      (executableInfo.completeBaseName() + QStringLiteral(".ini")).toStdString());
+  // A folder that cannot be made shows up as the first file that cannot be written.
+  tovk::MakeFilePlaces(places);
+
   tovk::SeededRandom random;
   tovk::ui::WindowSetup setup;
-  setup.folder = QCoreApplication::applicationDirPath().toStdString();
-  setup.settingsFile = (base + QStringLiteral(".ini")).toStdString();
-  setup.helpFile = (base + QStringLiteral(".hlp")).toStdString();
+  setup.folder = places.dataFolder;
+  setup.settingsFile = places.settingsFile;
+  setup.helpFile = places.helpFile;
+  setup.stationList = places.stationList;
+  setup.historyFile = places.historyFile;
+  setup.recoveryFile = places.recoveryFile;
   setup.seedRandom = [&random] { random.Seed(tovk::ClockSeed()); };
 
   tovk::ui::TFormMain window(setup, random);

@@ -50,6 +50,7 @@ QGroupBox* FramedMemo(const QString& caption, const QString& accessibleName, Mem
 
 TFormMain::TFormMain(const WindowSetup& setup, RandomSource& random, QWidget* parent)
     : QMainWindow(parent), game_(*this, random), setup_(setup) {
+  if (!setup_.recoveryFile.empty()) recovery_.emplace(setup_.recoveryFile);
   setObjectName(QStringLiteral("TFormMain"));
   QFont windowFont(QStringLiteral("MS Sans Serif"), 8);
   windowFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
@@ -72,6 +73,16 @@ TFormMain::TFormMain(const WindowSetup& setup, RandomSource& random, QWidget* pa
 }
 
 TFormMain::~TFormMain() = default;
+
+void TFormMain::Act(const std::function<void()>& action) {
+  Perform(game_, action);
+  if (recovery_) recovery_->AfterAction(game_);
+}
+
+void TFormMain::OfferRecovery() {
+  if (!recovery_) return;
+  Perform(game_, [&] { recovery_->OfferAtStart(game_); });
+}
 
 void TFormMain::BuildMenus() {
   QMenuBar* bar = menuBar();
@@ -184,17 +195,16 @@ void TFormMain::BuildLayout() {
 void TFormMain::ConnectControls() {
   connect(buttons_, &ButtonPanel::pressed, this, &TFormMain::ButtonPressed);
   connect(entries_, &EntryPanel::fieldEdited, this, [this](Field field, const QString& text) {
-    Perform(game_, [&] { TypeField(game_, field, text.toStdString()); });
+    Act([&] { TypeField(game_, field, text.toStdString()); });
   });
-  connect(entries_, &EntryPanel::bandChosen, this, [this](const QString& band) {
-    Perform(game_, [&] { SelectBand(game_, band.toStdString()); });
-  });
+  connect(entries_, &EntryPanel::bandChosen, this,
+          [this](const QString& band) { Act([&] { SelectBand(game_, band.toStdString()); }); });
   connect(Memo(MemoId::Memo1), &MemoView::mousePressed, this,
-          [this](bool right) { Perform(game_, [&] { Memo1MouseDown(game_, right); }); });
+          [this](bool right) { Act([&] { Memo1MouseDown(game_, right); }); });
   connect(Memo(MemoId::Memo3), &MemoView::mousePressed, this,
-          [this](bool right) { Perform(game_, [&] { Memo3MouseDown(game_, right); }); });
+          [this](bool right) { Act([&] { Memo3MouseDown(game_, right); }); });
   connect(sectionMap_, &SectionMapPanel::cellClicked, this,
-          [this](int) { Perform(game_, [&] { Label1Click(game_); }); });
+          [this](int) { Act([&] { Label1Click(game_); }); });
   connect(notebook_, &QTabWidget::currentChanged, this, &TFormMain::TabbedNotebook1Click);
   connect(&timer1_, &QTimer::timeout, this, &TFormMain::Timer1Fired);
 }
@@ -203,43 +213,43 @@ void TFormMain::ButtonPressed(Button button) {
   Game& g = game_;
   switch (button) {
     case Button::ToolButtonCallCQ:
-      return Perform(g, [&] { ToolButtonCallCQClick(g); });
+      return Act([&] { ToolButtonCallCQClick(g); });
     case Button::ToolButtontune:
-      return Perform(g, [&] { ToolButtonTuneClick(g); });
+      return Act([&] { ToolButtonTuneClick(g); });
     case Button::ToolButtonautocq:
-      return Perform(g, [&] { ToolButtonAutoCQClick(g); });
+      return Act([&] { ToolButtonAutoCQClick(g); });
     case Button::ToolbuttonCallhim:
-      return Perform(g, [&] { ToolButtonCallhimClick(g); });
+      return Act([&] { ToolButtonCallhimClick(g); });
     case Button::ToolButtonsendnumber:
     case Button::ToolButtonsendprec:
     case Button::ToolButtonSend:
     case Button::ToolButtonsendcheck:
     case Button::ToolButtonsendsection:
-      return Perform(g, [&] { ToolButtonSendClick(g, button); });
+      return Act([&] { ToolButtonSendClick(g, button); });
     case Button::ToolButtonQSL:
-      return Perform(g, [&] { ToolButtonQSLClick(g); });
+      return Act([&] { ToolButtonQSLClick(g); });
     case Button::ToolButtonRepeat:
-      return Perform(g, [&] { ToolButtonRepeatClick(g); });
+      return Act([&] { ToolButtonRepeatClick(g); });
     case Button::ToolButtonDuplicate:
-      return Perform(g, [&] { ToolButtonDuplicateClick(g); });
+      return Act([&] { ToolButtonDuplicateClick(g); });
     case Button::ToolButtonlog:
-      return Perform(g, [&] { ToolButtonLogClick(g); });
+      return Act([&] { ToolButtonLogClick(g); });
     case Button::ToolButtonchecklog:
-      return Perform(g, [&] { ToolButtonchecklogClick(g); });
+      return Act([&] { ToolButtonchecklogClick(g); });
     case Button::ToolButtonclearqso:
-      return Perform(g, [&] { ToolButtonClearQSOClick(g); });
+      return Act([&] { ToolButtonClearQSOClick(g); });
     case Button::ToolButtonQRT:
       return Quit();
     case Button::ToolButtonTimeout:
-      return Perform(g, [&] { ToolButtontimeoutClick(g); });
+      return Act([&] { ToolButtontimeoutClick(g); });
     case Button::SpeedButtonStartgame:
-      return Perform(g, [&] { SpeedButtonStartgameClick(g); });
+      return Act([&] { SpeedButtonStartgameClick(g); });
     case Button::ToolButtonnew:
-      return Perform(g, [&] { ToolButtonnewClick(g); });
+      return Act([&] { ToolButtonnewClick(g); });
     case Button::ToolButtonsave:
-      return Perform(g, [&] { ToolButtonsaveClick(g); });
+      return Act([&] { ToolButtonsaveClick(g); });
     case Button::ToolButtonrestore:
-      return Perform(g, [&] { ToolButtonrestoreClick(g); });
+      return Act([&] { ToolButtonrestoreClick(g); });
   }
 }
 
@@ -249,6 +259,7 @@ void TFormMain::Timer1Fired() {
   if (ticking_) return;
   ticking_ = true;
   Timer1Tick(game_);
+  if (recovery_) recovery_->AfterAction(game_);
   ticking_ = false;
 }
 
@@ -257,7 +268,8 @@ void TFormMain::FormCreate() {
   Game& g = game_;
   g.folder = setup_.folder;
   g.settingsFile = setup_.settingsFile;
-  // Files named without a folder are found beside the executable.
+  if (!setup_.stationList.empty()) g.StationFile = setup_.stationList.string();
+  // Saved games named without a folder are found in the game's folder.
   QDir::setCurrent(QString::fromStdString(setup_.folder.string()));
   g.ShowNotebookPage(0);
   Perform(g, [&] { tovk::FormCreate(g); });
@@ -272,6 +284,8 @@ void TFormMain::showEvent(QShowEvent* event) {
   shown_ = true;
   if (setup_.seedRandom) setup_.seedRandom();
   Perform(game_, [&] { FormShow(game_); });
+  // The question waits until the window is on the screen.
+  QTimer::singleShot(0, this, &TFormMain::OfferRecovery);
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
@@ -279,12 +293,12 @@ void TFormMain::closeEvent(QCloseEvent* event) {
   // program through EndProgram.
   event->ignore();
   CaptureLook();
-  Perform(game_, [&] { FormCloseQuery(game_); });
+  Act([&] { FormCloseQuery(game_); });
 }
 
 void TFormMain::Quit() {
   CaptureLook();
-  Perform(game_, [&] { Exit1Click(game_); });
+  Act([&] { Exit1Click(game_); });
 }
 
 void TFormMain::resizeEvent(QResizeEvent* event) {
@@ -305,7 +319,7 @@ void TFormMain::TabbedNotebook1Click(int page) {
 }
 
 void TFormMain::Settings1Click() {
-  Perform(game_, [&] { game_.screen.RunSettingsDialog(SettingsPage::MyStation); });
+  Act([&] { game_.screen.RunSettingsDialog(SettingsPage::MyStation); });
 }
 
 void TFormMain::AboutTovk1Click() {

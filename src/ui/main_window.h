@@ -13,7 +13,9 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
+#include "persist/recovery.h"
 #include "ui/button_panel.h"
 #include "ui/entry_panel.h"
 #include "ui/memo_view.h"
@@ -28,11 +30,14 @@ class HelpViewer;
 class ResultsDialog;
 class TFormAbout;
 
-// What the program's assembly hands the window.
+// What the program's assembly hands the window: where its files live.
 struct WindowSetup {
-  std::filesystem::path folder;        // the program's folder
-  std::filesystem::path settingsFile;  // the executable's path with ".ini"
-  std::filesystem::path helpFile;      // the executable's path with ".hlp"
+  std::filesystem::path folder;        // saved games named without a folder
+  std::filesystem::path settingsFile;  // the settings file
+  std::filesystem::path helpFile;      // the help document
+  std::filesystem::path stationList;   // empty: the game's own station list name
+  std::filesystem::path historyFile;   // the practice history
+  std::filesystem::path recoveryFile;  // empty: no recovery copy is kept
   // Seeds the random source from the clock when the window is first shown.
   std::function<void()> seedRandom;
 };
@@ -54,6 +59,11 @@ class TFormMain : public QMainWindow, public Screen {
 
   Game& game() { return game_; }
   const Game& game() const { return game_; }
+
+  // Runs a player action on the game (marked busy), then keeps the recovery
+  // copy up to date. Every control of the window goes through here.
+  void Act(const std::function<void()>& action);
+  const std::filesystem::path& HistoryFile() const { return setup_.historyFile; }
 
   // --- The look, changed by the settings and the settings dialog ---
   void SetMemoColour(MemoId memo, Colour colour);
@@ -132,8 +142,13 @@ class TFormMain : public QMainWindow, public Screen {
   void Quit();
   QGroupBox* MemoGroup(MemoId memo) const { return memoGroups_[static_cast<int>(memo)]; }
 
+  // At start, once the window is up: offers the recovery copy of a game
+  // that ended without quitting.
+  void OfferRecovery();
+
   Game game_;
   WindowSetup setup_;
+  std::optional<RecoveryCopy> recovery_;
   bool created_ = false;
   bool shown_ = false;
   bool ticking_ = false;

@@ -109,6 +109,10 @@ void TFormMain::DockSectionPanel(bool right) {
 }
 
 void TFormMain::EndProgram() {
+  // A clean quit: nothing to recover at the next start, and nothing more is
+  // written after this.
+  if (recovery_) recovery_->RemoveOnCleanQuit();
+  recovery_.reset();
   // Leaves the event loop once the handler that asked has returned.
   QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
                             Qt::QueuedConnection);

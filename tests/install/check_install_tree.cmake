@@ -34,6 +34,29 @@ if(missing)
   message(FATAL_ERROR "missing from the install tree: ${missing}")
 endif()
 
+# The installed terminal front-end keeps the player's files in the per-user
+# folders of a fresh home; the checks below then prove it wrote nothing into
+# the install tree.
+set(home ${PREFIX}-home)
+file(REMOVE_RECURSE ${home})
+file(MAKE_DIRECTORY ${home})
+file(WRITE ${home}/input "QRV\nQRT\ny\n")
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E env --unset=XDG_CONFIG_HOME --unset=XDG_DATA_HOME HOME=${home}
+    ${PREFIX}/bin/tovk-term --seed 1
+  INPUT_FILE ${home}/input
+  RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+if(NOT result EQUAL 0 OR NOT output MATCHES "Start of operation")
+  message(FATAL_ERROR "installed tovk-term did not play (${result}): ${output}${errors}")
+endif()
+if(NOT EXISTS ${home}/.config/tovk/tovk.ini)
+  message(FATAL_ERROR "installed tovk-term wrote no ~/.config/tovk/tovk.ini")
+endif()
+if(EXISTS ${home}/.config/tovk/tovk-recovery.sav)
+  message(FATAL_ERROR "a clean quit left the recovery copy")
+endif()
+file(REMOVE_RECURSE ${home})
+
 # Only the station list and the help in share/tovk/; nothing stray in bin/.
 file(GLOB shared RELATIVE ${PREFIX}/share/tovk ${PREFIX}/share/tovk/*)
 list(SORT shared)

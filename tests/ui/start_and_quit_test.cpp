@@ -2,6 +2,7 @@
 #include "start_and_quit_test.h"
 
 #include <QTest>
+#include <filesystem>
 
 #include "test_window.h"
 
@@ -61,6 +62,36 @@ void StartAndQuitTest::closeAnsweredYesWritesTheWindowsLookAndEnds() {
   QVERIFY2(settings.find("Terminal width=720") != std::string::npos, settings.c_str());
   QVERIFY(settings.find("Terminal height=650") != std::string::npos);
   QVERIFY(settings.find("Logbook  Font.height=-15") != std::string::npos);
+}
+
+void StartAndQuitTest::aGameDroppedWithoutQuittingIsOfferedAndComesBack() {
+  const std::string question = "Restore the game from the last session?";
+  WindowFixture first;
+  TestWindow& w = *first.window;
+  QCoreApplication::processEvents();  // the start's offer: no copy, no question
+  QVERIFY(w.questions.empty());
+  w.SetSettingsDialog([](Game& g, SettingsPage, QWidget*) {
+    g.TimeoutHours = 0;
+    g.TimeoutMinutes = 30;
+  });
+  w.ButtonPressed(Button::SpeedButtonStartgame);
+  w.answers = {true};
+  w.ButtonPressed(Button::ToolButtonTimeout);  // a timeout is kept, as a contact is
+  const std::filesystem::path copy = first.Folder() / "tovk-recovery.sav";
+  QVERIFY(std::filesystem::exists(copy));
+  QCOMPARE(w.game().Minute, 30);
+
+  // The next start in another folder finds the copy the dropped game left.
+  WindowFixture second;
+  TestWindow& next = *second.window;
+  std::filesystem::copy_file(copy, second.Folder() / "tovk-recovery.sav");
+  next.answers = {true};
+  QCoreApplication::processEvents();
+  QCOMPARE(next.questions, std::vector<std::string>{question});
+  QCOMPARE(next.game().Minute, 30);
+  QCOMPARE(next.game().Lines(MemoId::Memo2), w.game().Lines(MemoId::Memo2));
+  next.FlushMemos();
+  QCOMPARE(next.Memo(MemoId::Memo2)->toPlainText(), GameLines(w.game(), MemoId::Memo2));
 }
 
 }  // namespace tovk::testing

@@ -13,6 +13,7 @@ class StartAndQuitTest : public QObject {
   void sectionPanelStartsOnTheRightWhenSet();
   void closeAnsweredNoKeepsTheWindowRunning();
   void closeAnsweredYesWritesTheWindowsLookAndEnds();
+  void aGameDroppedWithoutQuittingIsOfferedAndComesBack();
 };
 
 }  // namespace tovk::testing

@@ -15,6 +15,7 @@ WindowFixture::WindowFixture(const std::string& settings) {
   setup.folder = Folder();
   setup.settingsFile = SettingsFile();
   setup.helpFile = Folder() / "tovk.hlp";
+  setup.recoveryFile = Folder() / "tovk-recovery.sav";
   window = std::make_unique<TestWindow>(setup, random);
   window->FormCreate();
   window->show();
