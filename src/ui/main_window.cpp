@@ -17,6 +17,7 @@
 #include "ui/colours.h"
 #include "ui/export_actions.h"
 #include "ui/help_viewer.h"
+#include "ui/key_map.h"
 #include "ui/settings_dialog.h"
 #include "world/section_map.h"
 
@@ -120,6 +121,8 @@ void TFormMain::BuildMenus() {
           [this] { Help(HelpRequest::FullTextSearch); });
   connect(helpMenu->addAction(QStringLiteral("Search")), &QAction::triggered, this,
           [this] { Help(HelpRequest::Search); });
+  connect(helpMenu->addAction(QStringLiteral("Keys")), &QAction::triggered, this,
+          [this] { ShowKeyList(this); });
   helpMenu->addSeparator();
   connect(helpMenu->addAction(QStringLiteral("About Tovk")), &QAction::triggered, this,
           &TFormMain::AboutTovk1Click);
@@ -188,6 +191,7 @@ void TFormMain::BuildLayout() {
   column->addWidget(middle_, 1);
 
   buttons_ = new ButtonPanel(central);
+  ShowKeysInHints(*buttons_);
   column->addWidget(buttons_);
   setCentralWidget(central);
 }
@@ -207,6 +211,7 @@ void TFormMain::ConnectControls() {
           [this](int) { Act([&] { Label1Click(game_); }); });
   connect(notebook_, &QTabWidget::currentChanged, this, &TFormMain::TabbedNotebook1Click);
   connect(&timer1_, &QTimer::timeout, this, &TFormMain::Timer1Fired);
+  new KeyMap(*this);  // the window's child: the keys work wherever the focus is
 }
 
 void TFormMain::ButtonPressed(Button button) {

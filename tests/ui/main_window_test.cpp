@@ -68,7 +68,7 @@ void MainWindowTest::controlsCarryCaptionsHintsAndAccessibleNames() {
   QCOMPARE(callCq->accessibleName(), QStringLiteral("Call CQ"));
   QVERIFY(!callCq->icon().isNull());
   QCOMPARE(ButtonOf(w, Button::ToolButtonRepeat)->toolTip(),
-           QStringLiteral("Ask for a  repeat of the contest exchange"));
+           QStringLiteral("Ask for a  repeat of the contest exchange (F7)"));
   QCOMPARE(ButtonOf(w, Button::ToolButtonQRT)->toolTip(), QStringLiteral("Shut down the program"));
   for (int i = 0; i < kButtonCount; ++i) {
     QToolButton* button = ButtonOf(w, static_cast<Button>(i));

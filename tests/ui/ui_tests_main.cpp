@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "help_viewer_test.h"
+#include "key_map_test.h"
 #include "main_window_test.h"
 #include "results_dialog_test.h"
 #include "section_map_test.h"
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
   tests.push_back(std::make_unique<tovk::testing::SingleInstanceTest>());
   tests.push_back(std::make_unique<tovk::testing::SettingsDialogTest>());
   tests.push_back(std::make_unique<tovk::testing::HelpViewerTest>());
+  tests.push_back(std::make_unique<tovk::testing::KeyMapTest>());
   tests.push_back(std::make_unique<tovk::testing::ResultsDialogTest>());
   int failed = 0;
   for (const auto& test : tests) {
