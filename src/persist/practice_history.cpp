@@ -193,4 +193,8 @@ std::vector<PracticeRun> ReadPracticeHistory(const std::filesystem::path& file, 
   }
 }
 
+std::filesystem::path PracticeHistoryFile(const Game& g) {
+  return g.historyFile.empty() ? PracticeHistoryPath(g.settingsFile) : g.historyFile;
+}
+
 }  // namespace tovk

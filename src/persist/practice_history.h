@@ -32,6 +32,9 @@ extern const char* const kPracticeHistoryHeader;
 
 // The history file beside the settings file: "tovk.ini" gives "tovk-history.csv".
 std::filesystem::path PracticeHistoryPath(const std::filesystem::path& settingsFile);
+// The practice history of this game: its own file when the front-end set
+// one, otherwise the one beside the settings file.
+std::filesystem::path PracticeHistoryFile(const Game& g);
 
 // The run the game has just finished, dated `when`.
 PracticeRun PracticeRunOf(const Game& g, const std::string& when);

@@ -95,6 +95,7 @@ int Play(const Options& options) {
   g.folder = places.dataFolder;
   g.settingsFile = places.settingsFile;
   g.StationFile = places.stationList.string();
+  g.historyFile = places.historyFile;
   tovk::FormCreate(g);
   random.Seed(options.seed.value_or(tovk::ClockSeed()));
   tovk::FormShow(g);

@@ -75,8 +75,4 @@ std::string LocalIsoTimestamp(std::chrono::system_clock::time_point when) {
   return buffer;
 }
 
-std::filesystem::path PracticeHistoryFile(const Game& g) {
-  return PracticeHistoryPath(g.settingsFile);
-}
-
 }  // namespace tovk::term

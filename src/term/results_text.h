@@ -26,7 +26,4 @@ std::vector<std::string> ResultsLines(const ResultsSummary& summary,
 // `when` in local time, ISO 8601 without a zone: "2024-11-16T14:05:09".
 std::string LocalIsoTimestamp(std::chrono::system_clock::time_point when);
 
-// The practice history file of this game.
-std::filesystem::path PracticeHistoryFile(const Game& g);
-
 }  // namespace tovk::term

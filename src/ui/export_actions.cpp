@@ -39,8 +39,4 @@ void ExportLogClick(Game& g, LogFormat format) {
   g.ShowMessage(ExportReport(result, file));
 }
 
-std::filesystem::path PracticeHistoryFile(const Game& g) {
-  return PracticeHistoryPath(g.settingsFile);
-}
-
 }  // namespace tovk::ui

@@ -21,7 +21,4 @@ std::string ProposedLogName(const std::string& mycall, LogFormat format);
 // written and how many lines skipped (or the error).
 void ExportLogClick(Game& g, LogFormat format);
 
-// The practice history file of this game.
-std::filesystem::path PracticeHistoryFile(const Game& g);
-
 }  // namespace tovk::ui

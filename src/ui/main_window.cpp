@@ -274,6 +274,7 @@ void TFormMain::FormCreate() {
   g.folder = setup_.folder;
   g.settingsFile = setup_.settingsFile;
   if (!setup_.stationList.empty()) g.StationFile = setup_.stationList.string();
+  g.historyFile = setup_.historyFile;
   // Saved games named without a folder are found in the game's folder.
   QDir::setCurrent(QString::fromStdString(setup_.folder.string()));
   g.ShowNotebookPage(0);

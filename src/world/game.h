@@ -44,6 +44,8 @@ struct Game : GameState {
   // The settings file: the executable's path with ".ini" (the window), or
   // DIR/tovk.ini (the terminal front-end).
   std::filesystem::path settingsFile = "tovk.ini";
+  // The practice history; empty: beside the settings file.
+  std::filesystem::path historyFile;
 
   // Raised after every logged contact, timeout and mishap, so the recovery
   // copy of the game can follow.
