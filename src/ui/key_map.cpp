@@ -141,16 +141,16 @@ void KeyMap::Run(const KeyBinding& binding, QWidget* focus) {
       if (!g.IsEnabled(binding.button)) return;
       return window_.ButtonPressed(binding.button);
     case KeyAction::NextStep:
-      return Perform(g, [&] { RunNextStep(g); });
+      return window_.Act([&] { RunNextStep(g); });
     case KeyAction::StopAutoCq:
       if (!g.Timer1) return;
-      return Perform(g, [&] { g.SetTimer1(false); });
+      return window_.Act([&] { g.SetTimer1(false); });
     case KeyAction::BandUp:
     case KeyAction::BandDown: {
       const std::string band = NextBand(g.bandBox, binding.action == KeyAction::BandUp);
       if (band.empty()) return;
       // The box shows the new band first, as when it is chosen with the mouse.
-      return Perform(g, [&] {
+      return window_.Act([&] {
         g.SetBandBox(band);
         SelectBand(g, band);
       });
