@@ -16,37 +16,17 @@
 
 #include "persist/saved_game.h"
 #include "world/game.h"
+#include "world/null_screen.h"
 
 namespace {
 
 using namespace tovk;
 
-// Shows nothing: the figures are the file work alone.
-class NullScreen : public Screen {
+// Shows nothing but a failed save's message, so the figures are the file work
+// alone and a broken run does not go unnoticed.
+class MessageScreen : public tovk::NullScreen {
  public:
-  void AppendLine(MemoId, const std::string&) override {}
-  void ClearLines(MemoId) override {}
   void ShowMessage(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-  bool AskYesNo(const std::string&) override { return false; }
-  std::optional<std::string> ChooseFile(const FileRequest&) override { return std::nullopt; }
-  void RunSettingsDialog(SettingsPage) override {}
-  void SetFieldText(Field, const std::string&) override {}
-  void SetBandBox(const std::string&) override {}
-  void SetQsoNumber(const std::string&) override {}
-  void SetButtonEnabled(Button, bool) override {}
-  void SetCallButtonCaption(const std::string&) override {}
-  void SetStatusPanel(int, const std::string&) override {}
-  void SetTimerEnabled(bool) override {}
-  void ShowNotebookPage(int) override {}
-  void PaintSectionCell(int, Colour) override {}
-  void PaintAreaBox(int, Colour) override {}
-  void DockSectionPanel(bool) override {}
-  void EndProgram() override {}
-};
-
-class FirstDraw : public RandomSource {
- public:
-  int Draw(int) override { return 0; }
 };
 
 constexpr int kWindowLines = 100000;
@@ -82,14 +62,14 @@ void FillGame(Game& g) {
   }
   g.StationMax = kPoolCapacity - 1;
   for (int i = 0; i < kPoolCapacity; ++i) {
-    g.StationCall[i] = "W" + std::to_string(i) + "XYZ";
+    g.StationCall[i] = std::string("W").append(std::to_string(i)).append("XYZ");
     g.StationBand[i] = i % 3 == 0 ? "40" : "99";
     g.StationWorked[i] = i % 3 == 0 ? 2 : 0;
   }
 }
 
 struct Fixture {
-  NullScreen screen;
+  MessageScreen screen;
   FirstDraw random;
   Game game{screen, random};
   std::string bytes;  // the saved game's text

@@ -11,35 +11,13 @@
 #include <string>
 
 #include "world/game.h"
+#include "world/null_screen.h"
 #include "world/random.h"
 #include "world/station_pool.h"
 
 namespace {
 
-using tovk::Colour;
-
-// A screen that shows nothing.
-class NullScreen final : public tovk::Screen {
- public:
-  void AppendLine(tovk::MemoId, const std::string&) override {}
-  void ClearLines(tovk::MemoId) override {}
-  void ShowMessage(const std::string&) override {}
-  bool AskYesNo(const std::string&) override { return false; }
-  std::optional<std::string> ChooseFile(const tovk::FileRequest&) override { return {}; }
-  void RunSettingsDialog(tovk::SettingsPage) override {}
-  void SetFieldText(tovk::Field, const std::string&) override {}
-  void SetBandBox(const std::string&) override {}
-  void SetQsoNumber(const std::string&) override {}
-  void SetButtonEnabled(tovk::Button, bool) override {}
-  void SetCallButtonCaption(const std::string&) override {}
-  void SetStatusPanel(int, const std::string&) override {}
-  void SetTimerEnabled(bool) override {}
-  void ShowNotebookPage(int) override {}
-  void PaintSectionCell(int, Colour) override {}
-  void PaintAreaBox(int, Colour) override {}
-  void DockSectionPanel(bool) override {}
-  void EndProgram() override {}
-};
+using tovk::NullScreen;
 
 // A random source that counts the draws it gives.
 class CountingRandom final : public tovk::RandomSource {

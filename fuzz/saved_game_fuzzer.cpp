@@ -6,12 +6,12 @@
 #include <sstream>
 #include <string>
 
-#include "null_screen.h"
 #include "persist/saved_game.h"
+#include "world/null_screen.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  tovk::fuzzing::NullScreen screen;
-  tovk::fuzzing::FirstDraw random;
+  tovk::NullScreen screen;
+  tovk::FirstDraw random;
   tovk::Game g{screen, random};
   g.StationMax = size == 0 ? 0 : (data[0] % 8 == 0 ? tovk::kPoolCapacity - 1 : data[0] % 8);
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));

@@ -6,12 +6,12 @@
 #include <sstream>
 #include <string>
 
-#include "null_screen.h"
+#include "world/null_screen.h"
 #include "world/station_pool.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  tovk::fuzzing::NullScreen screen;
-  tovk::fuzzing::FirstDraw random;
+  tovk::NullScreen screen;
+  tovk::FirstDraw random;
   tovk::Game g{screen, random};
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
   tovk::LoadStationPool(g, in);

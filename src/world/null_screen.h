@@ -1,11 +1,15 @@
 // A screen that shows nothing and answers every question with No or Cancel,
-// for running the file readers without a window.
+// and a random source that always gives the lowest draw: for running the game
+// without a window or a player (benchmarks, fuzzers).
 #pragma once
+
+#include <optional>
+#include <string>
 
 #include "world/random.h"
 #include "world/screen.h"
 
-namespace tovk::fuzzing {
+namespace tovk {
 
 class NullScreen : public Screen {
  public:
@@ -29,10 +33,9 @@ class NullScreen : public Screen {
   void EndProgram() override {}
 };
 
-// Always the lowest draw: the readers draw nothing, but a game needs a source.
 class FirstDraw : public RandomSource {
  public:
   int Draw(int) override { return 0; }
 };
 
-}  // namespace tovk::fuzzing
+}  // namespace tovk
