@@ -8,10 +8,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
-#include <optional>
 #include <string>
 
 #include "world/game.h"
+#include "world/null_screen.h"
 #include "world/random.h"
 #include "world/screen.h"
 
@@ -19,31 +19,16 @@ namespace tovk::testing {
 
 // A screen that keeps almost nothing: it answers every question Yes, lets a
 // hook play the settings dialog, and remembers the last message shown.
-class RobotScreen final : public Screen {
+class RobotScreen final : public NullScreen {
  public:
-  void AppendLine(MemoId, const std::string&) override {}
-  void ClearLines(MemoId) override {}
   void ShowMessage(const std::string& text) override {
     lastMessage = text;
     ++messageCount;
   }
   bool AskYesNo(const std::string&) override { return true; }
-  std::optional<std::string> ChooseFile(const FileRequest&) override { return std::nullopt; }
   void RunSettingsDialog(SettingsPage page) override {
     if (settingsDialog) settingsDialog(page);
   }
-  void SetFieldText(Field, const std::string&) override {}
-  void SetBandBox(const std::string&) override {}
-  void SetQsoNumber(const std::string&) override {}
-  void SetButtonEnabled(Button, bool) override {}
-  void SetCallButtonCaption(const std::string&) override {}
-  void SetStatusPanel(int, const std::string&) override {}
-  void SetTimerEnabled(bool) override {}
-  void ShowNotebookPage(int) override {}
-  void PaintSectionCell(int, Colour) override {}
-  void PaintAreaBox(int, Colour) override {}
-  void DockSectionPanel(bool) override {}
-  void EndProgram() override {}
 
   std::function<void(SettingsPage)> settingsDialog;
   std::string lastMessage;
