@@ -3,7 +3,7 @@
 # only those that are missing. Sourced by ./run and ./test.
 tovk_packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
-  qt6-base-dev libqt6svg6-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev
   fonts-liberation2 python3 desktop-file-utils appstream
 )
