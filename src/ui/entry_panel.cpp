@@ -5,20 +5,11 @@
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <QValidator>
+
+#include "ui/upper_case.h"
 
 namespace tovk::ui {
 namespace {
-
-// Turns typed letters into capitals as they are typed.
-class UpperCase : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& input, int&) const override {
-    input = input.toUpper();
-    return Acceptable;
-  }
-};
 
 struct FieldLayout {
   const char* name;

@@ -14,7 +14,6 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <QValidator>
 #include <filesystem>
 
 #include "engine/actions.h"
@@ -22,18 +21,10 @@
 #include "ui/colours.h"
 #include "ui/main_window.h"
 
+#include "ui/upper_case.h"
+
 namespace tovk::ui {
 namespace {
-
-// Turns typed letters into capitals as they are typed.
-class UpperCase : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& input, int&) const override {
-    input = input.toUpper();
-    return Acceptable;
-  }
-};
 
 struct LabelLayout {
   const char* name;
