@@ -15,6 +15,7 @@
 
 #include "term/line_input.h"
 #include "world/game.h"
+#include "world/null_screen.h"
 #include "world/screen.h"
 
 namespace tovk::term {
@@ -36,7 +37,7 @@ constexpr std::string_view kShow = "show| ";
 constexpr std::string_view kResults = "res | ";
 }  // namespace tag
 
-class TermScreen final : public Screen {
+class TermScreen final : public NullScreen {
  public:
   TermScreen(std::ostream& out, LineInput& in) : out_(out), in_(in) {}
 
@@ -59,22 +60,10 @@ class TermScreen final : public Screen {
   void PrintResults(const Game& g);
 
   void AppendLine(MemoId memo, const std::string& line) override;
-  void ClearLines(MemoId) override {}
   void ShowMessage(const std::string& text) override;
   bool AskYesNo(const std::string& question) override;
   std::optional<std::string> ChooseFile(const FileRequest& request) override;
   void RunSettingsDialog(SettingsPage page) override;
-  void SetFieldText(Field, const std::string&) override {}
-  void SetBandBox(const std::string&) override {}
-  void SetQsoNumber(const std::string&) override {}
-  void SetButtonEnabled(Button, bool) override {}
-  void SetCallButtonCaption(const std::string&) override {}
-  void SetStatusPanel(int, const std::string&) override {}
-  void SetTimerEnabled(bool) override {}
-  void ShowNotebookPage(int) override {}
-  void PaintSectionCell(int, Colour) override {}
-  void PaintAreaBox(int, Colour) override {}
-  void DockSectionPanel(bool) override {}
   void EndProgram() override { ended_ = true; }
   // Adds the run to the practice history and prints the summary.
   void ContestEnded() override;
