@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "persist/temp_folder.h"
 #include "support/recording_screen.h"
 #include "support/scripted_random.h"
 
@@ -24,13 +25,12 @@ class PracticeHistoryTest : public ::testing::Test {
   testing::RecordingScreen screen;
   testing::ScriptedRandom random;
   Game g{screen, random};
-  std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / "tovk-practice-history-test";
+  // A folder of its own: ctest runs the tests of this fixture side by side.
+  testing::TempFolder temp;
+  std::filesystem::path folder = temp.path();
   std::filesystem::path file = folder / "tovk-history.csv";
 
   PracticeHistoryTest() {
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
     g.Mycall = "Q1AAA";
     g.Myprec = "B";
     g.Mynumber = 101;
@@ -40,7 +40,6 @@ class PracticeHistoryTest : public ::testing::Test {
     g.OpHours = 23;
     g.OpMinutes = 5;
   }
-  ~PracticeHistoryTest() override { std::filesystem::remove_all(folder); }
 };
 
 TEST_F(PracticeHistoryTest, firstRunCreatesHeaderAndLineBesideTheSettingsFile) {
