@@ -50,13 +50,13 @@ void FillGame(Game& g) {
     const std::string n = std::to_string(i);
     switch (i % 3) {
       case 0:
-        g.Lines(MemoId::Memo1).push_back("Q1AAA UR " + n + " B K9XYZ CK 59 IL");
+        g.Lines(MemoId::Incoming).push_back("Q1AAA UR " + n + " B K9XYZ CK 59 IL");
         break;
       case 1:
-        g.Lines(MemoId::Memo2).push_back("1977/11/18|21:05  K9XYZ  " + n + " B 59 IL");
+        g.Lines(MemoId::Log).push_back("1977/11/18|21:05  K9XYZ  " + n + " B 59 IL");
         break;
       default:
-        g.Lines(MemoId::Memo3).push_back("K9XYZ " + n + " A Q1AAA 68 MDC");
+        g.Lines(MemoId::Outgoing).push_back("K9XYZ " + n + " A Q1AAA 68 MDC");
         break;
     }
   }
@@ -64,7 +64,7 @@ void FillGame(Game& g) {
   for (int i = 0; i < kPoolCapacity; ++i) {
     g.StationCall[i] = std::string("W").append(std::to_string(i)).append("XYZ");
     g.StationBand[i] = i % 3 == 0 ? "40" : "99";
-    g.StationWorked[i] = i % 3 == 0 ? 2 : 0;
+    g.StationWorked[i] = i % 3 == 0 ? StationLogState::Worked : StationLogState::NotWorked;
   }
 }
 

@@ -24,9 +24,9 @@ namespace {
 constexpr int kLongWindow = 100000;
 
 // The window with its boxes answered at once; Restore picks `restoreFile`.
-class BenchWindow : public tovk::ui::TFormMain {
+class BenchWindow : public tovk::ui::MainWindow {
  public:
-  using TFormMain::TFormMain;
+  using MainWindow::MainWindow;
   void ShowMessage(const std::string&) override {}
   bool AskYesNo(const std::string&) override { return false; }
   std::optional<std::string> ChooseFile(const tovk::FileRequest&) override { return restoreFile; }
@@ -54,7 +54,7 @@ struct Bench {
     setup.folder = Folder();
     setup.settingsFile = Folder() / "tovk.ini";
     window = std::make_unique<BenchWindow>(setup, random);
-    window->FormCreate();
+    window->Create();
     window->show();
     Paint();
   }
@@ -81,7 +81,7 @@ std::string IncomingLine(int i) {
 }
 
 void FillIncoming(tovk::Game& g, int lines) {
-  for (int i = 0; i < lines; ++i) g.AppendLine(tovk::MemoId::Memo1, IncomingLine(i));
+  for (int i = 0; i < lines; ++i) g.AppendLine(tovk::MemoId::Incoming, IncomingLine(i));
 }
 
 void CallCq(benchmark::State& state, int lines) {
@@ -92,13 +92,13 @@ void CallCq(benchmark::State& state, int lines) {
   for (auto _ : state) {
     if (lines == 0) {
       state.PauseTiming();
-      g.ClearMemo(tovk::MemoId::Memo1);
-      g.ClearMemo(tovk::MemoId::Memo3);
+      g.ClearMemo(tovk::MemoId::Incoming);
+      g.ClearMemo(tovk::MemoId::Outgoing);
       bench.Paint();
       state.ResumeTiming();
     }
     bench.RewindClock();
-    bench.window->ButtonPressed(tovk::Button::ToolButtonCallCQ);
+    bench.window->RunCommand(tovk::Command::CallCq);
     bench.Paint();
   }
 }
@@ -115,8 +115,8 @@ std::filesystem::path WriteLongGame(Bench& bench) {
   tovk::Game& g = bench.window->game();
   FillIncoming(g, kLongWindow * 8 / 10);
   for (int i = 0; i < kLongWindow / 10; ++i) {
-    g.AppendLine(tovk::MemoId::Memo2, "1977/11/18|21:03|W1ABC     | 40|    1| A | 58| CT  |    1");
-    g.AppendLine(tovk::MemoId::Memo3, "W1ABC UR 6 A Q1AAA Check 68 MDC");
+    g.AppendLine(tovk::MemoId::Log, "1977/11/18|21:03|W1ABC     | 40|    1| A | 58| CT  |    1");
+    g.AppendLine(tovk::MemoId::Outgoing, "W1ABC UR 6 A Q1AAA Check 68 MDC");
   }
   const std::filesystem::path file = bench.Folder() / "long.sav";
   g.SavedGameFile = file.string();
@@ -128,7 +128,7 @@ void BM_RestoreLongGame(benchmark::State& state) {
   Bench bench;
   bench.window->restoreFile = WriteLongGame(bench).string();
   for (auto _ : state) {
-    bench.window->ButtonPressed(tovk::Button::ToolButtonrestore);
+    bench.window->RunCommand(tovk::Command::RestoreGame);
     bench.Paint();
   }
 }
@@ -170,7 +170,7 @@ void BM_StartWindow(benchmark::State& state) {
   for (auto _ : state) {
     tovk::SeededRandom random(1977);
     auto window = std::make_unique<BenchWindow>(folder.setup, random);
-    window->FormCreate();
+    window->Create();
     window->show();
     QCoreApplication::processEvents();
     window->repaint();
@@ -197,7 +197,7 @@ void BM_StartBuildAndCreate(benchmark::State& state) {
   for (auto _ : state) {
     tovk::SeededRandom random(1977);
     auto window = std::make_unique<BenchWindow>(folder.setup, random);
-    window->FormCreate();
+    window->Create();
     state.PauseTiming();
     window.reset();
     state.ResumeTiming();

@@ -1,6 +1,6 @@
-// Every operating action of the contest, by the name of the control and event
-// that runs it. The front-ends call these and nothing else of the engine;
-// what the player sees comes back through the Screen.
+// Every operating action of the contest, named for what it does on the air.
+// The application layer runs these (src/app/), front-ends never call them
+// directly; what the player sees comes back through the Screen.
 #pragma once
 
 #include <string>
@@ -19,69 +19,76 @@ void Perform(Game& g, Action&& action) {
   action();
 }
 
-// The front-end's 1000 ms timer fired: runs Timer1Timer when Timer1 is
-// enabled and no other action is running; otherwise nothing happens.
-void Timer1Tick(Game& g);
+// The front-end's 1000 ms timer fired: repeats the CQ when the Auto CQ timer
+// is enabled and no other action is running; otherwise nothing happens.
+void ClockTick(Game& g);
 
 // --- Engine step, mishaps, no-response lines ----------------------------------
+
+// The lines the incoming window shows when nobody answers.
+enum class NoResponseKind {
+  NoResponse,        // "*** No response"
+  NothingHeard,      // "*** Nothing heard"
+  NoResponseToCall,  // under Auto CQ with the call's number, else "*** No response"
+  BlankLine,         // an empty line
+};
+
 void EngineStep(Game& g);
-void NoResponse(Game& g, int kind);
+void NoResponse(Game& g, NoResponseKind kind);
 
 // --- Operation start and end --------------------------------------------------
-void SpeedButtonStartgameClick(Game& g);  // "QRV", Game / Start
+void GoOnTheAir(Game& g);  // "QRV", Game / Start
 void StartOfOperation(Game& g);
 void EndOfOperation(Game& g);
 
 // --- Calling CQ, Auto CQ and tuning --------------------------------------------
-void ToolButtonCallCQClick(Game& g);
-void ToolButtonAutoCQClick(Game& g);
-void Timer1Timer(Game& g);
-void ToolButtonTuneClick(Game& g);
+void CallCq(Game& g);
+void StartAutoCq(Game& g);
+void RepeatCq(Game& g);  // one tick of the Auto CQ timer
+void TuneBand(Game& g);
 void TunedStationHeard(Game& g);
 
 // --- Calling a station and station replies --------------------------------------
-void ToolButtonCallhimClick(Game& g);
+void CallStation(Game& g);
 void StationReply(Game& g);
 bool HeardByStation(Game& g);
 bool PowerChance(Game& g);
 void AnswerOtherStation(Game& g);
 
 // --- Sending the exchange ------------------------------------------------------
-// `sender` is one of the five send buttons.
-void ToolButtonSendClick(Game& g, Button sender);
-void ToolButtonQSLClick(Game& g);
-void ToolButtonRepeatClick(Game& g);
-void ToolButtonDuplicateClick(Game& g);
+// `sender` is one of the five send buttons: the whole message or one part.
+void SendExchange(Game& g, Button sender);
+void SendQsl(Game& g);
+void AskForRepeat(Game& g);
+void SendWorkedBefore(Game& g);
 
 // --- Logging and checking the log ------------------------------------------------
-void ToolButtonLogClick(Game& g);
-void ToolButtonchecklogClick(Game& g);
+void LogQso(Game& g);
+void CheckLog(Game& g);
 
 // --- Exchange entry fields -------------------------------------------------------
 // The player typed: the field now holds `text` (letters become capitals) and
-// its change handler runs when the text changed.
+// what a change of that field means for the contact follows.
 void TypeField(Game& g, Field field, const std::string& text);
 // The program sets a field: as typing, and the screen is told.
 void SetFieldText(Game& g, Field field, const std::string& text);
-void EditnumberChange(Game& g);
-void EditPrcChange(Game& g);
-void EdithiscallChange(Game& g);
-void EditcheckChange(Game& g);
-void EditSectionChange(Game& g);
-// Mouse press in the incoming / outgoing window: the right button clears it.
-void Memo1MouseDown(Game& g, bool rightButton);
-void Memo3MouseDown(Game& g, bool rightButton);
+// A field's text changed: its part counts as copied; the callsign and
+// section fields also become Hiscall and Hissection.
+void FieldChanged(Game& g, Field field);
+// The right mouse button in the incoming / outgoing window clears it.
+void ClearIncoming(Game& g);
+void ClearOutgoing(Game& g);
 
 // --- Clearing the QSO and changing band -------------------------------------------
-void ToolButtonClearQSOClick(Game& g);
+void ClearContact(Game& g);
 // The band box now shows `band` (chosen by the player).
 void SelectBand(Game& g, const std::string& band);
-void ComboBoxbandChange(Game& g);
+void BandBoxChanged(Game& g);
 
 // --- New game and timeout ------------------------------------------------------------
 void NewGame(Game& g);
-void ToolButtonnewClick(Game& g);
-void ToolButtontimeoutClick(Game& g);
+void StartNewGame(Game& g);  // "New": asks first
+void TakeTimeout(Game& g);
 
 // --- Display refresh and the operating controls ---------------------------------------
 void RefreshDisplay(Game& g);
@@ -90,22 +97,22 @@ bool Confirm(Game& g, const std::string& question);
 // The score as the status bar shows it: "1,234,567", "12,345", "998".
 std::string FormatScore(int score);
 
-// --- What the settings dialog applies ----------------------------------------------------
-struct SettingsOk {
-  std::string callsign;  // text of the callsign box
-  std::string check;     // text of the check box
-  int hours = 2;         // spin boxes of the "Time out" page
-  int minutes = 30;
-};
-void BitBtn1Click(Game& g, const SettingsOk& ok);  // the dialog's OK
-void RadioGroup1Click(Game& g, int item);          // power: 0 "100", 1 "1000"
-void RadioGroup2Click(Game& g, int item);          // section map: 0 left, 1 right
-void CheckBoxAutodetectClick(Game& g, bool checked);
-void CheckBoxAutoclearClick(Game& g, bool checked);
-void CheckBoxassistClick(Game& g, bool checked);
-void CheckBoxsilentmodeClick(Game& g, bool checked);
-void CheckBox1Click(Game& g, bool checked);  // Debug
-// The colour labels: repaints the whole section map after a colour change.
+// --- What the settings change in the game ------------------------------------------------
+// The own callsign and check: a new callsign outside the third call area
+// is operated portable there ("/3"), and a pool station that carries it is
+// renamed.
+void ChangeOwnStation(Game& g, const std::string& callsign, const std::string& check);
+// The length of the next timeout (hours 0..60, minutes 0..59).
+void SetTimeoutLength(Game& g, int hours, int minutes);
+enum class Power { Low100, High1000 };
+void ChoosePower(Game& g, Power power);
+void ChooseSectionMapSide(Game& g, bool right);
+void SetAutoDetect(Game& g, bool on);
+void SetAutoClear(Game& g, bool on);
+void SetAssist(Game& g, bool on);
+void SetSilentMode(Game& g, bool on);
+void SetDebug(Game& g, bool on);
+// After a colour change: repaints the whole section map.
 void RepaintSectionMap(Game& g);
 
 }  // namespace tovk

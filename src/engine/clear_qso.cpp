@@ -4,15 +4,15 @@
 
 namespace tovk {
 
-void ToolButtonClearQSOClick(Game& g) {
+void ClearContact(Game& g) {
   // Emptying a field runs its handler first (marking the part and emptying
   // Hiscall / Hissection); the parts are unmarked only afterwards.
-  for (Field field : {Field::Editnumber, Field::EditPrc, Field::Edithiscall, Field::Editcheck,
-                      Field::EditSection}) {
+  for (Field field :
+       {Field::Number, Field::Precedence, Field::Call, Field::Check, Field::Section}) {
     SetFieldText(g, field, "");
   }
   g.PartReceived.fill(false);
-  for (auto& part : g.PartText) part = "";
+  g.PartText.fill("");
   g.StationState = ssNone;
   g.ExchangeSent = false;
   EngineStep(g);
@@ -21,13 +21,13 @@ void ToolButtonClearQSOClick(Game& g) {
 
 void SelectBand(Game& g, const std::string& band) {
   g.bandBox = band;  // the box already shows the player's choice
-  ComboBoxbandChange(g);
+  BandBoxChanged(g);
 }
 
-void ComboBoxbandChange(Game& g) {
+void BandBoxChanged(Game& g) {
   if (g.bandBox == g.Band.str()) return;
   g.Band = g.bandBox;
-  ToolButtonClearQSOClick(g);
+  ClearContact(g);
 }
 
 }  // namespace tovk

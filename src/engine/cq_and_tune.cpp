@@ -20,27 +20,27 @@ constexpr std::array<const char*, 4> kBroadcasters = {"RADIO MOSCOW", "RADIO PEK
                                                       "RADIO ALBANIA", "THE BBC"};
 
 void StartOperatingUnderAssist(Game& g) {
-  if (!g.Operating && g.Assist) SpeedButtonStartgameClick(g);
+  if (!g.Operating && g.Assist) GoOnTheAir(g);
 }
 
 // The band's answer to a CQ: busy, silence, or a station from the pool.
 void AnswerCQ(Game& g) {
   if (g.Draw(10) == 0) {
-    g.AppendLine(MemoId::Memo1, "FREQUENCY IS IN USE OM");
+    g.AppendLine(MemoId::Incoming, "FREQUENCY IS IN USE OM");
     return;
   }
   if (g.Draw(10) == 0) {
-    NoResponse(g, 3);
+    NoResponse(g, NoResponseKind::NoResponseToCall);
     return;
   }
   // 40 m is crowded by evening: fewer answers from 20:00 to midnight.
   if (g.Band == "40" && g.Hour >= 20 && g.Draw(10) >= 6) {
-    NoResponse(g, 3);
+    NoResponse(g, NoResponseKind::NoResponseToCall);
     return;
   }
   SelectStation(g, true);
   if (!g.StationHeard) {
-    NoResponse(g, 3);
+    NoResponse(g, NoResponseKind::NoResponseToCall);
     return;
   }
   MakeExchange(g);
@@ -52,69 +52,69 @@ void HearPhonePatch(Game& g) {
   std::string call = g.Draw(10) >= 5 ? "HK3" : "YV4";
   for (int i = 0; i < 3; ++i) call += kLetters[g.Draw(25)];
   std::string city = kPatchCities[g.Draw(4)];
-  g.AppendLine(MemoId::Memo1, "CQ CQ CQ DE " + call);
-  g.AppendLine(MemoId::Memo1, "THIS IS " + call + " LOOKING FOR A PHONE PATCH INTO " + city);
+  g.AppendLine(MemoId::Incoming, "CQ CQ CQ DE " + call);
+  g.AppendLine(MemoId::Incoming, "THIS IS " + call + " LOOKING FOR A PHONE PATCH INTO " + city);
 }
 
 // A broadcast station in the 40 m band at night.
 void HearBroadcast(Game& g) {
   std::string opening = g.Draw(10) >= 5 ? "THIS IS " : "YOU ARE LISTENING TO ";
-  g.AppendLine(MemoId::Memo1, opening + kBroadcasters[g.Draw(4)]);
+  g.AppendLine(MemoId::Incoming, opening + kBroadcasters[g.Draw(4)]);
   if (g.Draw(10) < 2) {
-    g.AppendLine(MemoId::Memo1, "THIS IS RADIO NEWSREEL");
+    g.AppendLine(MemoId::Incoming, "THIS IS RADIO NEWSREEL");
     return;
   }
   if (g.Draw(10) >= 5) {
-    g.AppendLine(MemoId::Memo1, "A NEWS BROADCAST FOLLOWS");
+    g.AppendLine(MemoId::Incoming, "A NEWS BROADCAST FOLLOWS");
     return;
   }
   if (g.Draw(10) < 5) {
-    g.AppendLine(MemoId::Memo1, "YOU HAVE BEEN LISTENING TO A COMMENTARY ON THE NEWS");
+    g.AppendLine(MemoId::Incoming, "YOU HAVE BEEN LISTENING TO A COMMENTARY ON THE NEWS");
   }
 }
 
 void AppendRepeated(Game& g, const std::string& line) {
   int times = 2 + g.Draw(2);
-  for (int i = 0; i < times; ++i) g.AppendLine(MemoId::Memo1, line);
+  for (int i = 0; i < times; ++i) g.AppendLine(MemoId::Incoming, line);
 }
 
 }  // namespace
 
-void ToolButtonCallCQClick(Game& g) {
+void CallCq(Game& g) {
   g.StationState = ssCQSent;
   g.CallAttempts = 0;
-  g.ShowNotebookPage(0);
-  ToolButtonClearQSOClick(g);
+  g.ShowNotebookPage(NotebookPage::Qso);
+  ClearContact(g);
   StartOperatingUnderAssist(g);
   for (int i = 0; i < 3; ++i) AdvanceClock(g, 4, true);
-  g.AppendLine(MemoId::Memo3, g.CQText);
+  g.AppendLine(MemoId::Outgoing, g.CQText);
   AnswerCQ(g);
   EngineStep(g);
 }
 
-void ToolButtonAutoCQClick(Game& g) {
+void StartAutoCq(Game& g) {
   g.AutoCQ = true;
   g.AutoCQCount = 1;
-  g.SetTimer1(true);
-  ToolButtonCallCQClick(g);
+  g.SetAutoCqTimer(true);
+  CallCq(g);
 }
 
-void Timer1Timer(Game& g) {
+void RepeatCq(Game& g) {
   // Something is in hand (a station answered): the repetition ends.
   if (g.StationState != ssNone) {
-    g.SetTimer1(false);
+    g.SetAutoCqTimer(false);
     g.AutoCQ = false;
     return;
   }
   ++g.AutoCQCount;
   EngineStep(g);
-  ToolButtonCallCQClick(g);
+  CallCq(g);
 }
 
-void ToolButtonTuneClick(Game& g) {
-  g.SetTimer1(false);
-  ToolButtonClearQSOClick(g);
-  g.ShowNotebookPage(0);
+void TuneBand(Game& g) {
+  g.SetAutoCqTimer(false);
+  ClearContact(g);
+  g.ShowNotebookPage(NotebookPage::Qso);
   g.CallAttempts = 0;
   StartOperatingUnderAssist(g);
   bool patchBand = g.Band == "10" || g.Band == "15" || g.Band == "20";
@@ -135,7 +135,7 @@ void ToolButtonTuneClick(Game& g) {
     MakeExchange(g);
     TunedStationHeard(g);
   } else {
-    NoResponse(g, 2);
+    NoResponse(g, NoResponseKind::NothingHeard);
   }
   EngineStep(g);
 }
@@ -144,56 +144,56 @@ void TunedStationHeard(Game& g) {
   switch (g.Draw(7)) {
     case 0:
       g.StationState = ssHeardQRZ;
-      g.AppendLine(MemoId::Memo1, " QRZ DE " + g.Hiscall);
-      g.PartReceived[2] = true;
+      g.AppendLine(MemoId::Incoming, " QRZ DE " + g.Hiscall);
+      g.PartReceived[Part::Call] = true;
       AutoFillSectionFromPrefix(g);
       break;
     case 1:
       g.StationState = ssHeardQRZ;
-      g.AppendLine(MemoId::Memo1, " QRZ SS DE " + g.Hiscall);
-      g.PartReceived[2] = true;
+      g.AppendLine(MemoId::Incoming, " QRZ SS DE " + g.Hiscall);
+      g.PartReceived[Part::Call] = true;
       AutoFillSectionFromPrefix(g);
       break;
     case 2:
       g.StationState = ssHeardSection;
       ChooseOtherCall(g);
-      g.AppendLine(MemoId::Memo1, g.OtherCall + " DE  #@$ %&* " + g.Hissection);
-      g.PartReceived[5] = true;
-      g.PartReceived[2] = false;
+      g.AppendLine(MemoId::Incoming, g.OtherCall + " DE  #@$ %&* " + g.Hissection);
+      g.PartReceived[Part::Section] = true;
+      g.PartReceived[Part::Call] = false;
       break;
     case 3:
       g.StationState = ssQSOInProgress;
       ChooseOtherCall(g);
-      g.AppendLine(MemoId::Memo1, g.OtherCall + " DE " + g.Hiscall);
-      g.PartReceived[2] = true;
+      g.AppendLine(MemoId::Incoming, g.OtherCall + " DE " + g.Hiscall);
+      g.PartReceived[Part::Call] = true;
       AutoFillSectionFromPrefix(g);
       break;
     case 4:
       g.StationState = ssHeardCQ;
       AppendRepeated(g, "CQ CQ CQ DE " + g.Hiscall);
-      g.PartReceived[2] = true;
+      g.PartReceived[Part::Call] = true;
       AutoFillSectionFromPrefix(g);
       break;
     case 5:
       g.StationState = ssQSOInProgress;
       ChooseOtherCall(g);
-      g.AppendLine(MemoId::Memo1, g.OtherCall + " DE " + g.Hiscall + " #@$%&* " + g.Hissection);
-      g.PartReceived[5] = true;
-      g.PartReceived[2] = true;
+      g.AppendLine(MemoId::Incoming, g.OtherCall + " DE " + g.Hiscall + " #@$%&* " + g.Hissection);
+      g.PartReceived[Part::Section] = true;
+      g.PartReceived[Part::Call] = true;
       break;
     default:
       g.StationState = ssHeardCQ;
       AppendRepeated(g, "Tovk DE " + g.Hiscall);
-      g.PartReceived[2] = true;
+      g.PartReceived[Part::Call] = true;
       AutoFillSectionFromPrefix(g);
       break;
   }
   if (!g.AutoDetect) return;
-  if (g.PartReceived[5]) {
-    SetFieldText(g, Field::EditSection, g.Hissection);
+  if (g.PartReceived[Part::Section]) {
+    SetFieldText(g, Field::Section, g.Hissection);
     MarkSectionHeard(g);
   }
-  if (g.PartReceived[2]) SetFieldText(g, Field::Edithiscall, g.Hiscall);
+  if (g.PartReceived[Part::Call]) SetFieldText(g, Field::Call, g.Hiscall);
 }
 
 }  // namespace tovk

@@ -11,12 +11,10 @@ namespace tovk {
 namespace {
 
 constexpr Button kOperatingControls[] = {
-    Button::ToolButtonQSL,      Button::ToolButtonRepeat,      Button::ToolButtonDuplicate,
-    Button::ToolButtonSend,     Button::ToolButtonsendnumber,  Button::ToolButtonsendcheck,
-    Button::ToolButtonsendprec, Button::ToolButtonsendsection, Button::ToolButtonclearqso,
-    Button::ToolButtonCallCQ,   Button::ToolButtonautocq,      Button::ToolButtontune,
-    Button::ToolbuttonCallhim,  Button::ToolButtonchecklog,    Button::ToolButtonlog,
-    Button::ToolButtonTimeout,
+    Button::SendQsl,      Button::Repeat,    Button::SendDuplicate,  Button::SendMessage,
+    Button::SendNumber,   Button::SendCheck, Button::SendPrecedence, Button::SendSection,
+    Button::ClearContact, Button::CallCq,    Button::AutoCq,         Button::TuneBand,
+    Button::CallStation,  Button::CheckLog,  Button::LogQso,         Button::Timeout,
 };
 
 const char* StateText(int state) {
@@ -50,8 +48,8 @@ std::string CallButtonCaption(const GameState& s) {
   const std::string qrzSection = CutToCharacters("QRZ " + s.Hissection, 10);
   if (s.StationState == ssNone) return "QRZ";
   if (s.StationState == ssHeardSection) return qrzSection;
-  if (s.PartReceived[2]) return "Call Stn";
-  if (s.PartReceived[5]) return qrzSection;
+  if (s.PartReceived[Part::Call]) return "Call Stn";
+  if (s.PartReceived[Part::Section]) return qrzSection;
   return "QRZ";
 }
 
@@ -67,41 +65,42 @@ std::string FormatScore(int score) {
 void RefreshDisplay(Game& g) {
   g.HourText = TwoDigits(g.OpHours);
   g.MinuteText = TwoDigits(g.OpMinutes);
-  g.SetStatusPanel(5, g.HourText + ":" + g.MinuteText + ":" + TwoDigits(g.Second));
+  g.SetStatusPanel(StatusPanel::OpTime,
+                   g.HourText + ":" + g.MinuteText + ":" + TwoDigits(g.Second));
 
   g.HourText = TwoDigits(g.Hour);
   g.MinuteText = TwoDigits(g.Minute);
-  g.SetStatusPanel(1, g.HourText + ":" + g.MinuteText);
+  g.SetStatusPanel(StatusPanel::Gmt, g.HourText + ":" + g.MinuteText);
 
   int localHour = g.Hour - 5;
   if (localHour < 0) localHour += 24;
-  g.SetStatusPanel(3, TwoDigits(localHour) + ":" + g.MinuteText);
+  g.SetStatusPanel(StatusPanel::Local, TwoDigits(localHour) + ":" + g.MinuteText);
 
-  g.SetStatusPanel(7, std::to_string(g.Mynumber - 1));
-  g.SetStatusPanel(9, std::to_string(g.SectionsWorked));
-  g.SetStatusPanel(11, FormatScore(g.SectionsWorked * 2 * (g.Mynumber - 1)));
-  g.SetStatusPanel(13, RateText(g));
-  g.SetStatusPanel(15, std::to_string(g.DupeCount));
-  g.SetStatusPanel(17, std::to_string(g.ErrorCount));
-  g.SetStatusPanel(18, StateText(g.StationState));
+  g.SetStatusPanel(StatusPanel::Qsos, std::to_string(g.Mynumber - 1));
+  g.SetStatusPanel(StatusPanel::Sections, std::to_string(g.SectionsWorked));
+  g.SetStatusPanel(StatusPanel::Score, FormatScore(g.SectionsWorked * 2 * (g.Mynumber - 1)));
+  g.SetStatusPanel(StatusPanel::Rate, RateText(g));
+  g.SetStatusPanel(StatusPanel::Dups, std::to_string(g.DupeCount));
+  g.SetStatusPanel(StatusPanel::Lids, std::to_string(g.ErrorCount));
+  g.SetStatusPanel(StatusPanel::State, StateText(g.StationState));
 
   if (ContestIsOver(g)) {
     // Stop Auto CQ before the box: a modal box keeps the timer ticking.
-    g.SetTimer1(false);
+    g.SetAutoCqTimer(false);
     g.ShowMessage("Contest is over");
     EnableOperatingControls(g, false);
-    // The message comes back after every later action; the front-end's
-    // summary and history line only once.
+    // The message comes back after every later action; the summary and the
+    // history line only once, when the application takes the end up.
     if (!g.contestEndHandled) {
       g.contestEndHandled = true;
-      g.screen.ContestEnded();
+      g.contestEndPending = true;
     }
   }
 
   g.SetCallButtonCaption(CallButtonCaption(g));
 
   // Under Assist the log waits until the own exchange has been sent.
-  if (g.Assist) g.SetButtonEnabled(Button::ToolButtonlog, g.ExchangeSent);
+  if (g.Assist) g.SetButtonEnabled(Button::LogQso, g.ExchangeSent);
 }
 
 void EnableOperatingControls(Game& g, bool enabled) {

@@ -62,7 +62,7 @@ std::string TimeoutLine(const GameState& s, int hours, int minutes) {
 
 void Mishap(Game& g) {
   // A modal box keeps the event loop running: stop Auto CQ before showing it.
-  g.SetTimer1(false);
+  g.SetAutoCqTimer(false);
   g.StationState = ssNone;
   OffAir off = ChooseMishap(g);
 
@@ -83,14 +83,14 @@ void Mishap(Game& g) {
   if (!shortBreak) {
     g.Operating = false;
     g.DayText = std::to_string(g.Day);
-    g.AppendLine(MemoId::Memo2, TimeoutLine(g, off.hours, off.minutes));
+    g.AppendLine(MemoId::Log, TimeoutLine(g, off.hours, off.minutes));
   }
 
   AdvanceClock(g, off.minutes * 60, shortBreak);
   g.AutoCQ = false;
   for (int hour = 0; hour < off.hours; ++hour) AdvanceClock(g, 3600, shortBreak);
 
-  ToolButtonClearQSOClick(g);
+  ClearContact(g);
   ++g.checkpoints;  // the time off is kept in the recovery copy
 }
 
@@ -101,37 +101,35 @@ void EngineStep(Game& g) {
   RefreshDisplay(g);
 }
 
-void NoResponse(Game& g, int kind) {
+void NoResponse(Game& g, NoResponseKind kind) {
   if (g.SilentMode) return;
   switch (kind) {
-    case 1:
-      g.AppendLine(MemoId::Memo1, "*** No response");
+    case NoResponseKind::NoResponse:
+      g.AppendLine(MemoId::Incoming, "*** No response");
       return;
-    case 2:
-      g.AppendLine(MemoId::Memo1, "*** Nothing heard");
+    case NoResponseKind::NothingHeard:
+      g.AppendLine(MemoId::Incoming, "*** Nothing heard");
       return;
-    case 3:
+    case NoResponseKind::NoResponseToCall:
       if (g.AutoCQ) {
-        g.AppendLine(MemoId::Memo1,
+        g.AppendLine(MemoId::Incoming,
                      "*** No response to call number " + std::to_string(g.AutoCQCount));
         return;
       }
-      g.AppendLine(MemoId::Memo1, "*** No response");
+      g.AppendLine(MemoId::Incoming, "*** No response");
       return;
-    case 4:
-      g.AppendLine(MemoId::Memo1, "");
-      return;
-    default:
+    case NoResponseKind::BlankLine:
+      g.AppendLine(MemoId::Incoming, "");
       return;
   }
 }
 
-void Timer1Tick(Game& g) {
+void ClockTick(Game& g) {
   // A tick that arrives while another action is running (a modal box keeps
   // the event loop going) is dropped rather than run inside that action.
-  if (!g.Timer1 || g.busy > 0) return;
+  if (!g.autoCqTimer || g.busy > 0) return;
   BusyScope scope(g);
-  Timer1Timer(g);
+  RepeatCq(g);
 }
 
 }  // namespace tovk

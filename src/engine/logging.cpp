@@ -19,19 +19,14 @@ namespace {
 // last comma.
 std::string IncompleteDataMessage(const GameState& s) {
   std::string text = "Data incomplete, you still need the ";
-  if (!s.PartReceived[0]) text += " Number,";
-  if (!s.PartReceived[1]) text += " Precedence, ";
-  if (!s.PartReceived[2]) text += " Call, ";
-  if (!s.PartReceived[4]) text += " Check, ";
-  if (!s.PartReceived[5]) text += " Section,";
+  if (!s.PartReceived[Part::Number]) text += " Number,";
+  if (!s.PartReceived[Part::Precedence]) text += " Precedence, ";
+  if (!s.PartReceived[Part::Call]) text += " Call, ";
+  if (!s.PartReceived[Part::Check]) text += " Check, ";
+  if (!s.PartReceived[Part::Section]) text += " Section,";
   auto comma = text.rfind(',');
   if (comma != std::string::npos) text.erase(comma, 1);
   return text;
-}
-
-bool ExchangeComplete(const GameState& s) {
-  return s.PartReceived[0] && s.PartReceived[1] && s.PartReceived[2] && s.PartReceived[4] &&
-         s.PartReceived[5];
 }
 
 // `text` filled with blanks on the right, or cut, to exactly `width` characters.
@@ -53,9 +48,9 @@ std::string LogLine(const GameState& s) {
 // counted again. A station without a section credits none.
 void CreditSection(Game& g) {
   auto section = SectionOfStationInHand(g);
-  if (!section || g.SectionStatus[*section] == 2) return;
+  if (!section || g.SectionStatus[*section] == SectionState::Worked) return;
   ++g.SectionsWorked;
-  g.SectionStatus[*section] = 2;
+  g.SectionStatus[*section] = SectionState::Worked;
   UpdateAreaCompletion(g);
   UpdateSectionDisplay(g, *section);
 }
@@ -69,7 +64,7 @@ void NextCaller(Game& g) {
   if (!calls) return;
   SelectStation(g, true);
   if (!g.StationHeard) {
-    NoResponse(g, 4);
+    NoResponse(g, NoResponseKind::BlankLine);
     return;
   }
   MakeExchange(g);
@@ -79,17 +74,17 @@ void NextCaller(Game& g) {
 void LogContact(Game& g) {
   g.DayText = std::to_string(g.Day);
   g.MynumberText = PadLeft(std::to_string(g.Mynumber), 4, ' ');
-  g.AppendLine(MemoId::Memo2, LogLine(g));
+  g.AppendLine(MemoId::Log, LogLine(g));
   ++g.Mynumber;
   g.SetQsoNumber(std::to_string(g.Mynumber));
   CreditSection(g);
   if (InPool(g.StationIndex)) {
     g.StationBand[g.StationIndex] = g.Band.str();
-    g.StationWorked[g.StationIndex] = 2;
+    g.StationWorked[g.StationIndex] = StationLogState::Worked;
   }
   g.ExchangeSent = false;
   ++g.checkpoints;  // a logged contact is kept in the recovery copy
-  if (g.AutoClear) ToolButtonClearQSOClick(g);
+  if (g.AutoClear) ClearContact(g);
   NextCaller(g);
   EngineStep(g);
   UpdateAreaDisplay(g);
@@ -99,16 +94,18 @@ void LogContact(Game& g) {
 void ReportSection(Game& g) {
   auto section = SectionOfStationInHand(g);
   if (!section) return;
-  int status = g.SectionStatus[*section];
-  if (status == 0 || status == 1) g.ShowMessage(g.Hissection + " is Needed");
-  if (status == 2) g.ShowMessage(g.Hissection + " has been Worked");
+  if (g.SectionStatus[*section] == SectionState::Worked) {
+    g.ShowMessage(g.Hissection + " has been Worked");
+    return;
+  }
+  g.ShowMessage(g.Hissection + " is Needed");
 }
 
 }  // namespace
 
-void ToolButtonLogClick(Game& g) {
+void LogQso(Game& g) {
   if (!g.ExchangeSent) {
-    g.AppendLine(MemoId::Memo1, "RPT?");
+    g.AppendLine(MemoId::Incoming, "RPT?");
     g.ShowMessage("Send the Contest Exchange first!");
     ++g.ErrorCount;
     EngineStep(g);
@@ -120,7 +117,7 @@ void ToolButtonLogClick(Game& g) {
     EngineStep(g);
     return;
   }
-  if (!ExchangeComplete(g)) {
+  if (!EveryPartReceived(g)) {
     ++g.ErrorCount;
     g.TempText = IncompleteDataMessage(g);
     g.ShowMessage(g.TempText);
@@ -130,9 +127,9 @@ void ToolButtonLogClick(Game& g) {
   LogContact(g);
 }
 
-void ToolButtonchecklogClick(Game& g) {
-  bool callCopied = g.PartReceived[2];
-  bool sectionCopied = g.PartReceived[5];
+void CheckLog(Game& g) {
+  bool callCopied = g.PartReceived[Part::Call];
+  bool sectionCopied = g.PartReceived[Part::Section];
   if (!callCopied && !sectionCopied) {
     g.ShowMessage("Check What?");
     AdvanceClock(g, 2, true);

@@ -27,7 +27,7 @@ void EmptyStationPool(GameState& s) {
   for (int i = 0; i < kPoolCapacity; ++i) {
     s.StationCall[i] = "";
     s.StationSection[i] = kNoSection;
-    s.StationWorked[i] = 0;
+    s.StationWorked[i] = StationLogState::NotWorked;
     s.StationBand[i] = "99";
   }
 }
@@ -37,23 +37,25 @@ void EmptyStationPool(GameState& s) {
 void NewGame(Game& g) {
   // The recovery copy follows: a game given up for a new one is not offered back.
   ++g.checkpoints;
-  g.ClearMemo(MemoId::Memo1);
-  g.ClearMemo(MemoId::Memo2);
-  g.ClearMemo(MemoId::Memo3);
+  g.ClearMemo(MemoId::Incoming);
+  g.ClearMemo(MemoId::Log);
+  g.ClearMemo(MemoId::Outgoing);
 
   ResetContestCounters(g);
   g.contestEndHandled = false;
+  g.contestEndPending = false;
   g.AreaComplete.fill(false);
   for (int section = 0; section <= kSectionCount; ++section) {
-    g.SectionStatus[section] = 0;
+    g.SectionStatus[section] = SectionState::Needed;
     UpdateSectionDisplay(g, section);
   }
   EmptyStationPool(g);
-  for (int part = 0; part <= 6; ++part) {
-    g.PartReceived[part] = false;
-    g.PartText[part] = "";
+  // Every part but the sign-off (slot 7), which the contact's clear resets.
+  for (int slot = 0; slot < kPartSlots - 1; ++slot) {
+    g.PartReceived.entries()[slot] = false;
+    g.PartText.entries()[slot] = "";
   }
-  ToolButtonClearQSOClick(g);
+  ClearContact(g);
 
   // Without a station list, or with one that cannot be read, the game goes
   // on with what it has: the band box and StationMax stay as they were.
@@ -67,7 +69,7 @@ void NewGame(Game& g) {
   g.ExchangeSent = false;
 }
 
-void ToolButtonnewClick(Game& g) {
+void StartNewGame(Game& g) {
   if (!Confirm(g, "Are you sure ?")) return;
   NewGame(g);
   EnableOperatingControls(g, g.Assist);

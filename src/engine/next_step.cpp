@@ -6,19 +6,12 @@
 namespace tovk {
 namespace {
 
-// Number, precedence, callsign, check and section; the word "Check" (part 3)
-// always counts as present.
-bool EveryPartReceived(const GameState& s) {
-  return s.PartReceived[0] && s.PartReceived[1] && s.PartReceived[2] && s.PartReceived[4] &&
-         s.PartReceived[5];
-}
-
 // After the QSL: the contact is still in hand and the operating buttons are
 // still on. A mishap during the QSL clears the contact (and, without Assist,
 // switches the buttons off); the end of the contest switches them off, though
 // the display refresh under Assist turns the Log button on again.
 bool StillLoggable(const Game& g) {
-  return g.IsEnabled(Button::ToolButtonQSL) && g.IsEnabled(Button::ToolButtonlog) &&
+  return g.IsEnabled(Button::SendQsl) && g.IsEnabled(Button::LogQso) &&
          g.StationState == ssCalledMe && g.ExchangeSent && EveryPartReceived(g);
 }
 
@@ -42,17 +35,17 @@ NextStep ChooseNextStep(const GameState& s) {
 Button FirstButtonOf(NextStep step) {
   switch (step) {
     case NextStep::CallCQ:
-      return Button::ToolButtonCallCQ;
+      return Button::CallCq;
     case NextStep::CallStation:
-      return Button::ToolbuttonCallhim;
+      return Button::CallStation;
     case NextStep::SendMessage:
-      return Button::ToolButtonSend;
+      return Button::SendMessage;
     case NextStep::Repeat:
-      return Button::ToolButtonRepeat;
+      return Button::Repeat;
     case NextStep::QslAndLog:
-      return Button::ToolButtonQSL;
+      return Button::SendQsl;
   }
-  return Button::ToolButtonCallCQ;
+  return Button::CallCq;
 }
 
 bool RunNextStep(Game& g) {
@@ -60,20 +53,20 @@ bool RunNextStep(Game& g) {
   if (!g.IsEnabled(FirstButtonOf(step))) return false;
   switch (step) {
     case NextStep::CallCQ:
-      ToolButtonCallCQClick(g);
+      CallCq(g);
       return true;
     case NextStep::CallStation:
-      ToolButtonCallhimClick(g);
+      CallStation(g);
       return true;
     case NextStep::SendMessage:
-      ToolButtonSendClick(g, Button::ToolButtonSend);
+      SendExchange(g, Button::SendMessage);
       return true;
     case NextStep::Repeat:
-      ToolButtonRepeatClick(g);
+      AskForRepeat(g);
       return true;
     case NextStep::QslAndLog:
-      ToolButtonQSLClick(g);
-      if (StillLoggable(g)) ToolButtonLogClick(g);
+      SendQsl(g);
+      if (StillLoggable(g)) LogQso(g);
       return true;
   }
   return true;

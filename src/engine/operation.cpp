@@ -5,7 +5,7 @@
 
 namespace tovk {
 
-void SpeedButtonStartgameClick(Game& g) {
+void GoOnTheAir(Game& g) {
   EnableOperatingControls(g, true);
   if (!g.Operating) StartOfOperation(g);
   g.Operating = true;
@@ -13,14 +13,14 @@ void SpeedButtonStartgameClick(Game& g) {
 
 void StartOfOperation(Game& g) {
   g.DayText = std::to_string(g.Day);
-  g.AppendLine(MemoId::Memo2, LogbookStamp(g) + "|" + "- Start of operation");
+  g.AppendLine(MemoId::Log, LogbookStamp(g) + "|" + "- Start of operation");
 }
 
 void EndOfOperation(Game& g) {
   g.ShowMessage(std::string("Antenna blew down in the wind") + "\n\r" +
                 "No way to fix it this weekend - QRT");
   g.DayText = std::to_string(g.Day);
-  g.AppendLine(MemoId::Memo2, LogbookStamp(g) + "| " + "- End of operation");
+  g.AppendLine(MemoId::Log, LogbookStamp(g) + "| " + "- End of operation");
   // Operating stays as it is: "QRV" brings the controls back without a new
   // start line.
   EnableOperatingControls(g, false);

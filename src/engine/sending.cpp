@@ -22,11 +22,11 @@ constexpr std::array<const char*, 8> kRepeatRequests = {"SORRY OM, QRM ... TRY A
 // The one part of the exchange a single-part send button transmits.
 std::string OnePart(const Game& g, Button sender) {
   switch (sender) {
-    case Button::ToolButtonsendnumber:
+    case Button::SendNumber:
       return std::to_string(g.Mynumber);
-    case Button::ToolButtonsendprec:
+    case Button::SendPrecedence:
       return g.Myprec;
-    case Button::ToolButtonsendcheck:
+    case Button::SendCheck:
       return g.Mycheck;
     default:
       return g.Mysection;
@@ -35,35 +35,36 @@ std::string OnePart(const Game& g, Button sender) {
 
 // The station did not copy the exchange and asks for it again: the exchange
 // counts as not sent until the next send.
-void AskForRepeat(Game& g) {
+void StationAsksForRepeat(Game& g) {
   g.TempText = kRepeatRequests[g.Draw(8)];
-  g.AppendLine(MemoId::Memo1, g.TempText);
+  g.AppendLine(MemoId::Incoming, g.TempText);
   g.ExchangeSent = false;
-  if (g.Assist) g.SetButtonEnabled(Button::ToolButtonlog, false);
+  if (g.Assist) g.SetButtonEnabled(Button::LogQso, false);
 }
 
 }  // namespace
 
-void ToolButtonSendClick(Game& g, Button sender) {
+void SendExchange(Game& g, Button sender) {
   g.CallAttempts = 0;
-  if (!g.PartReceived[2]) {
+  if (!g.PartReceived[Part::Call]) {
     g.ShowMessage("Callsign not heard");
     ++g.ErrorCount;
     EngineStep(g);
     return;
   }
-  if (sender == Button::ToolButtonSend) {
-    g.AppendLine(MemoId::Memo3, g.Hiscall + " UR " + std::to_string(g.Mynumber) + " " + g.Myprec +
-                                    " " + g.Mycall + " Check " + g.Mycheck + " " + g.Mysection);
+  if (sender == Button::SendMessage) {
+    g.AppendLine(MemoId::Outgoing, g.Hiscall + " UR " + std::to_string(g.Mynumber) + " " +
+                                       g.Myprec + " " + g.Mycall + " Check " + g.Mycheck + " " +
+                                       g.Mysection);
     AdvanceClock(g, 1 + g.Draw(5), true);
   } else {
     AdvanceClock(g, 1 + g.Draw(3), true);
-    g.AppendLine(MemoId::Memo3, OnePart(g, sender));
+    g.AppendLine(MemoId::Outgoing, OnePart(g, sender));
   }
   g.ExchangeSent = true;
 
   if (g.StationState == ssCalledMe && PowerChance(g)) {
-    AskForRepeat(g);
+    StationAsksForRepeat(g);
   } else if (g.StationState == ssCalledMe) {
     StationReply(g);
   } else if (PowerChance(g)) {
@@ -74,43 +75,43 @@ void ToolButtonSendClick(Game& g, Button sender) {
   EngineStep(g);
 }
 
-void ToolButtonQSLClick(Game& g) {
-  g.SetTimer1(false);
-  g.AppendLine(MemoId::Memo3, "QSL");
+void SendQsl(Game& g) {
+  g.SetAutoCqTimer(false);
+  g.AppendLine(MemoId::Outgoing, "QSL");
   EngineStep(g);
   AdvanceClock(g, 1, true);
-  if (g.PartReceived[7]) {
-    g.AppendLine(MemoId::Memo1, g.Draw(10) >= 5 ? "73 CUL" : "TU");
+  if (g.PartReceived[Part::Signoff]) {
+    g.AppendLine(MemoId::Incoming, g.Draw(10) >= 5 ? "73 CUL" : "TU");
     return;
   }
   if (g.Draw(10) >= 2) {
-    g.PartReceived[7] = true;
-    g.AppendLine(MemoId::Memo1, "TU");
+    g.PartReceived[Part::Signoff] = true;
+    g.AppendLine(MemoId::Incoming, "TU");
     return;
   }
-  g.AppendLine(MemoId::Memo1, "QSL?");
+  g.AppendLine(MemoId::Incoming, "QSL?");
 }
 
-void ToolButtonRepeatClick(Game& g) {
-  g.SetTimer1(false);
-  g.AppendLine(MemoId::Memo3, "AGN");
+void AskForRepeat(Game& g) {
+  g.SetAutoCqTimer(false);
+  g.AppendLine(MemoId::Outgoing, "AGN");
   AdvanceClock(g, 1 + g.Draw(3), true);
   if (g.Draw(10) < 7) {
     StationReply(g);
   } else {
-    NoResponse(g, 1);
+    NoResponse(g, NoResponseKind::NoResponse);
   }
   EngineStep(g);
 }
 
-void ToolButtonDuplicateClick(Game& g) {
-  g.SetTimer1(false);
-  g.AppendLine(MemoId::Memo3, "B4");
+void SendWorkedBefore(Game& g) {
+  g.SetAutoCqTimer(false);
+  g.AppendLine(MemoId::Outgoing, "B4");
   EngineStep(g);
   if (g.Draw(10) < 2) return;  // the station stays on
-  if (g.Draw(10) >= 6) g.AppendLine(MemoId::Memo1, "SRI");
+  if (g.Draw(10) >= 6) g.AppendLine(MemoId::Incoming, "SRI");
   g.StationState = ssNone;
-  ToolButtonClearQSOClick(g);
+  ClearContact(g);
 }
 
 }  // namespace tovk

@@ -1,30 +1,17 @@
-// What the settings dialog changes in the game: the own callsign, check and
-// timeout on OK, the power and the section panel's side at once, the
-// operating options, and the section map after a colour change.
+// What the settings change in the game: the own callsign and check, the
+// timeout's length, the power and the section panel's side, the operating
+// options, and the section map after a colour change.
 #include <algorithm>
 
 #include "engine/actions.h"
 #include "world/section_map.h"
+#include "world/text.h"
 
 namespace tovk {
 namespace {
 
 constexpr const char* kReplacementCall = "W3/Q3CCC";
 constexpr int kReplacementSection = 14;  // MDC, the player's own section
-
-std::string Upper(std::string text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return text;
-}
-
-std::string TrimBlanks(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  const auto last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
 
 // No pool station may carry the player's callsign: the first one that does
 // is renamed to a station in the player's own section.
@@ -49,52 +36,53 @@ void OperateInThirdArea(GameState& s) {
 
 }  // namespace
 
-void BitBtn1Click(Game& g, const SettingsOk& ok) {
-  const std::string callsign = Upper(ok.callsign);
-  if (callsign != g.Mycall.str()) {
-    RenamePoolStation(g, TrimBlanks(callsign));
-    g.Mycall = callsign;
+void ChangeOwnStation(Game& g, const std::string& callsign, const std::string& check) {
+  const std::string upper = ToUpper(callsign);
+  if (upper != g.Mycall.str()) {
+    RenamePoolStation(g, std::string(Trim(upper, " ")));
+    g.Mycall = upper;
     OperateInThirdArea(g);
     g.CQText = "Tovk de " + g.Mycall + " SS";
   }
-  // The spin boxes hold whole numbers within their ranges.
-  g.TimeoutMinutes = std::clamp(ok.minutes, 0, 59);
-  g.TimeoutHours = std::clamp(ok.hours, 0, 60);
-  g.Mycheck = ok.check;
+  g.Mycheck = check;
 }
 
-void RadioGroup1Click(Game& g, int item) {
-  if (item == 0) g.Myprec = "A";
-  if (item == 1) g.Myprec = "B";
+void SetTimeoutLength(Game& g, int hours, int minutes) {
+  // The spin boxes hold whole numbers within their ranges.
+  g.TimeoutMinutes = std::clamp(minutes, 0, 59);
+  g.TimeoutHours = std::clamp(hours, 0, 60);
+}
+
+void ChoosePower(Game& g, Power power) {
+  g.Myprec = power == Power::High1000 ? "B" : "A";
   g.PowerFactor = g.Myprec == "B" ? 10 : 40;
 }
 
-void RadioGroup2Click(Game& g, int item) {
-  const bool right = item == 1;
+void ChooseSectionMapSide(Game& g, bool right) {
   g.SectionPosition = right ? "R" : "L";
   g.screen.DockSectionPanel(right);
 }
 
-void CheckBoxAutodetectClick(Game& g, bool checked) {
-  g.AutoDetect = checked;
+void SetAutoDetect(Game& g, bool on) {
+  g.AutoDetect = on;
 }
 
-void CheckBoxAutoclearClick(Game& g, bool checked) {
-  g.AutoClear = checked;
+void SetAutoClear(Game& g, bool on) {
+  g.AutoClear = on;
 }
 
-void CheckBoxassistClick(Game& g, bool checked) {
-  g.Assist = checked;
+void SetAssist(Game& g, bool on) {
+  g.Assist = on;
   // Under Assist the log waits for the own exchange; without it, it is free.
-  g.SetButtonEnabled(Button::ToolButtonlog, !g.Assist || g.ExchangeSent);
+  g.SetButtonEnabled(Button::LogQso, !g.Assist || g.ExchangeSent);
 }
 
-void CheckBoxsilentmodeClick(Game& g, bool checked) {
-  g.SilentMode = checked;
+void SetSilentMode(Game& g, bool on) {
+  g.SilentMode = on;
 }
 
-void CheckBox1Click(Game& g, bool checked) {
-  g.Debug = checked;
+void SetDebug(Game& g, bool on) {
+  g.Debug = on;
 }
 
 void RepaintSectionMap(Game& g) {

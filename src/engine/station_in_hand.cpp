@@ -19,7 +19,7 @@ std::optional<int> SectionOfStationInHand(const GameState& s) {
 }
 
 bool StationInHandWorked(const GameState& s) {
-  return InPool(s.StationIndex) && s.StationWorked[s.StationIndex] == 2;
+  return InPool(s.StationIndex) && s.StationWorked[s.StationIndex] == StationLogState::Worked;
 }
 
 std::string BandOfStationInHand(const GameState& s) {
@@ -30,7 +30,8 @@ std::string BandOfStationInHand(const GameState& s) {
 void MarkSectionHeard(Game& g) {
   auto section = SectionOfStationInHand(g);
   if (!section) return;
-  if (g.SectionStatus[*section] == 0) g.SectionStatus[*section] = 1;
+  if (g.SectionStatus[*section] == SectionState::Needed)
+    g.SectionStatus[*section] = SectionState::Heard;
   UpdateSectionDisplay(g, *section);
 }
 

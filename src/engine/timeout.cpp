@@ -6,7 +6,7 @@
 
 namespace tovk {
 
-void ToolButtontimeoutClick(Game& g) {
+void TakeTimeout(Game& g) {
   if (!Confirm(g, "Are you sure?")) return;
 
   // The dialog's OK stores its spin values in TimeoutHours / TimeoutMinutes;
@@ -22,9 +22,9 @@ void ToolButtontimeoutClick(Game& g) {
   g.Operating = false;
   if (g.Mynumber > 1) {
     g.DayText = std::to_string(g.Day);
-    g.AppendLine(MemoId::Memo2, LogbookStamp(g) + "|" + "- Timeout for " +
-                                    std::to_string(g.TimeoutHours) + " Hours, and " +
-                                    std::to_string(g.TimeoutMinutes) + " minutes");
+    g.AppendLine(MemoId::Log, LogbookStamp(g) + "|" + "- Timeout for " +
+                                  std::to_string(g.TimeoutHours) + " Hours, and " +
+                                  std::to_string(g.TimeoutMinutes) + " minutes");
   }
 
   AdvanceClock(g, g.TimeoutMinutes * 60, false);

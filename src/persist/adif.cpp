@@ -46,7 +46,7 @@ std::string AdifRecord(const LoggedContact& contact, const std::string& mycall) 
 }
 
 ExportResult ExportAdif(const Game& g, std::ostream& out) {
-  ParsedLog log = ParseLog(g.Lines(MemoId::Memo2));
+  ParsedLog log = ParseLog(g.Lines(MemoId::Log));
   // The header's free text never starts with "<" and holds nothing the player typed.
   out << "Sweepstakes log exported by Tovk 1.0\r\n"
       << AdifField("ADIF_VER", "3.1.0") << "\r\n"

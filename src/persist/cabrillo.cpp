@@ -60,7 +60,7 @@ std::string CabrilloQsoLine(const LoggedContact& contact, const std::string& myc
 }
 
 ExportResult ExportCabrillo(const Game& g, std::ostream& out) {
-  ParsedLog log = ParseLog(g.Lines(MemoId::Memo2));
+  ParsedLog log = ParseLog(g.Lines(MemoId::Log));
   int contacts = g.Mynumber > 1 ? g.Mynumber - 1 : 0;
   out << "START-OF-LOG: 3.0\r\n"
       << "CONTEST: ARRL-SS-SSB\r\n"

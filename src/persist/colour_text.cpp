@@ -6,6 +6,7 @@
 
 #include "persist/file_text.h"
 #include "persist/settings_file.h"
+#include "world/text.h"
 
 namespace tovk {
 namespace {
@@ -88,7 +89,7 @@ std::string ColourToText(Colour colour) {
 }
 
 std::optional<Colour> TextToColour(std::string_view text) {
-  const std::string_view trimmed = TrimBlanks(text);
+  const std::string_view trimmed = Trim(text, kBlanksAndTabs);
   for (const auto& named : kNamedColours) {
     if (SameIgnoringCase(trimmed, named.name)) return named.colour;
   }

@@ -1,5 +1,6 @@
 // Lines, encodings and numbers as the game's file readers take them.
 #include "persist/file_text.h"
+#include "world/text.h"
 
 #include <algorithm>
 #include <cstring>
@@ -118,12 +119,6 @@ bool TextLineReader::Next(std::string& line) {
   return true;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
 namespace {
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -146,7 +141,7 @@ std::optional<std::int32_t> ParseHex(std::string_view digits) {
 }  // namespace
 
 std::optional<std::int32_t> ParseInt32(std::string_view text) {
-  text = TrimBlanks(text);
+  text = Trim(text, kBlanksAndTabs);
   if (text.empty()) return std::nullopt;
   if (text.front() == '$') return ParseHex(text.substr(1));
   if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {

@@ -46,7 +46,4 @@ class TextLineReader {
 // that does not fit in 32 bits, is none.
 std::optional<std::int32_t> ParseInt32(std::string_view text);
 
-// The text without blanks and tabs at both ends.
-std::string_view TrimBlanks(std::string_view text);
-
 }  // namespace tovk

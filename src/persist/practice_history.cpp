@@ -1,6 +1,7 @@
 // The practice history file: writing a run's line, reading the last runs.
 #include "persist/practice_history.h"
 
+#include <ctime>
 #include <deque>
 #include <fstream>
 #include <iterator>
@@ -195,6 +196,15 @@ std::vector<PracticeRun> ReadPracticeHistory(const std::filesystem::path& file, 
 
 std::filesystem::path PracticeHistoryFile(const Game& g) {
   return g.historyFile.empty() ? PracticeHistoryPath(g.settingsFile) : g.historyFile;
+}
+
+std::string LocalIsoTimestamp(std::chrono::system_clock::time_point when) {
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
+  std::tm local{};
+  if (localtime_r(&seconds, &local) == nullptr) return "";
+  char buffer[32];
+  std::strftime(buffer, sizeof buffer, "%Y-%m-%dT%H:%M:%S", &local);
+  return buffer;
 }
 
 }  // namespace tovk

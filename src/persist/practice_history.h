@@ -2,6 +2,7 @@
 // the settings file, so the player sees progress from run to run.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <istream>
@@ -26,6 +27,13 @@ struct PracticeRun {
 
   friend bool operator==(const PracticeRun&, const PracticeRun&) = default;
 };
+
+// How many runs of the practice history a results summary lists.
+constexpr std::size_t kHistoryRunsShown = 10;
+
+// `when` in local time, ISO 8601 without a zone: "2024-11-16T14:05:09", as
+// the history dates its runs.
+std::string LocalIsoTimestamp(std::chrono::system_clock::time_point when);
 
 // The first line of the file.
 extern const char* const kPracticeHistoryHeader;

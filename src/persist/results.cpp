@@ -21,7 +21,8 @@ std::vector<NeededSections> SectionsNeeded(const Game& g) {
   for (const CallArea& area : kCallAreas) {
     NeededSections entry{area.caption, {}};
     for (int section = area.first; section <= area.last; ++section) {
-      if (g.SectionStatus[section] != 2) entry.sections.push_back(g.SectionName[section].str());
+      if (g.SectionStatus[section] != SectionState::Worked)
+        entry.sections.push_back(g.SectionName[section].str());
     }
     if (!entry.sections.empty()) needed.push_back(std::move(entry));
   }
@@ -49,7 +50,7 @@ ResultsSummary ComputeResults(const Game& g) {
   summary.opMinutes = g.OpMinutes;
   summary.operatingTime = FormatOperatingTime(g.OpHours, g.OpMinutes);
 
-  ParsedLog log = ParseLog(g.Lines(MemoId::Memo2));
+  ParsedLog log = ParseLog(g.Lines(MemoId::Log));
   summary.unreadLines = log.broken;
   for (const LoggedContact& contact : log.contacts) {
     int band = BandIndex(contact.band);

@@ -12,6 +12,7 @@
 #include "persist/atomic_file.h"
 #include "persist/file_text.h"
 #include "world/section_map.h"
+#include "world/text.h"
 
 namespace tovk {
 namespace {
@@ -43,8 +44,11 @@ const char* Flag(bool value) {
   return value ? "T" : "F";
 }
 
-char StatusLetter(int status) {
-  switch (status) {
+// A section's or station's state as one letter: needed (or not worked),
+// heard, worked.
+template <class State>
+char StatusLetter(State status) {
+  switch (static_cast<int>(status)) {
     case 0:
       return 'N';
     case 1:
@@ -97,9 +101,9 @@ bool PutWindow(LineWriter& out, const std::vector<std::string>& lines) {
 }
 
 bool PutWindows(LineWriter& out, const Game& g) {
-  return out.Put(kMarkerMemo1) && PutWindow(out, g.Lines(MemoId::Memo1)) && out.Put(kMarkerMemo2) &&
-         PutWindow(out, g.Lines(MemoId::Memo2)) && out.Put(kMarkerMemo3) &&
-         PutWindow(out, g.Lines(MemoId::Memo3)) && out.Put(kMarkerEndOfMemos);
+  return out.Put(kMarkerMemo1) && PutWindow(out, g.Lines(MemoId::Incoming)) &&
+         out.Put(kMarkerMemo2) && PutWindow(out, g.Lines(MemoId::Log)) && out.Put(kMarkerMemo3) &&
+         PutWindow(out, g.Lines(MemoId::Outgoing)) && out.Put(kMarkerEndOfMemos);
 }
 
 // The 28 values between the windows and the sections.
@@ -109,7 +113,7 @@ bool PutValues(LineWriter& out, const GameState& s) {
     return false;
   }
   for (int i = 0; i <= 6; ++i) {
-    if (!out.Put(Flag(s.PartReceived[i]))) return false;
+    if (!out.Put(Flag(s.PartReceived.entries()[i]))) return false;
   }
   return out.PutInt(s.CallAttempts) && out.PutInt(s.Day) && out.PutInt(s.DupeCount) &&
          out.PutInt(s.ErrorCount) && out.PutInt(s.Second) && out.PutInt(s.OpHours) &&
@@ -204,9 +208,9 @@ bool ReadWindows(LineReader& in, Game& g) {
   std::string header;
   if (!in.Next(header)) return false;  // the "#Memo1" header, not compared
   in.Took();
-  return ReadWindow(in, g, MemoId::Memo1, kMarkerMemo2) &&
-         ReadWindow(in, g, MemoId::Memo2, kMarkerMemo3) &&
-         ReadWindow(in, g, MemoId::Memo3, kMarkerEndOfMemos);
+  return ReadWindow(in, g, MemoId::Incoming, kMarkerMemo2) &&
+         ReadWindow(in, g, MemoId::Log, kMarkerMemo3) &&
+         ReadWindow(in, g, MemoId::Outgoing, kMarkerEndOfMemos);
 }
 
 bool ReadValues(LineReader& in, Game& g) {
@@ -215,7 +219,7 @@ bool ReadValues(LineReader& in, Game& g) {
     return false;
   }
   for (int i = 0; i <= 6; ++i) {
-    if (!in.Flag(g.PartReceived[i])) return false;
+    if (!in.Flag(g.PartReceived.entries()[i])) return false;
   }
   if (!(in.Int(g.CallAttempts) && in.Int(g.Day))) return false;
   g.DayText = std::to_string(g.Day);
@@ -243,13 +247,15 @@ bool ReadSections(LineReader& in, Game& g) {
   for (int i = 0; i < kSectionCount; ++i) {
     if (!in.Next(line)) return false;
     const std::size_t comma = line.find(',');
-    const std::string_view name = comma == std::string::npos
-                                      ? std::string_view()
-                                      : TrimBlanks(std::string_view(line).substr(0, comma));
+    const std::string_view name =
+        comma == std::string::npos ? std::string_view()
+                                   : Trim(std::string_view(line).substr(0, comma), kBlanksAndTabs);
     const std::string_view letter = name == g.SectionName[i].str()
                                         ? std::string_view(line).substr(comma + 1)
                                         : std::string_view("X");
-    g.SectionStatus[i] = letter == "N" ? 0 : letter == "W" ? 2 : 1;
+    g.SectionStatus[i] = letter == "N"   ? SectionState::Needed
+                         : letter == "W" ? SectionState::Worked
+                                         : SectionState::Heard;
     in.Took();
     UpdateSectionDisplay(g, i);
   }
@@ -269,12 +275,14 @@ void ReadStations(LineReader& in, GameState& s) {
     const std::size_t first = rest.find(',');
     rest = first == std::string_view::npos ? std::string_view() : rest.substr(first + 1);
     const std::size_t second = rest.find(',');
-    s.StationCall[i] = TrimBlanks(rest.substr(0, second));
+    s.StationCall[i] = Trim(rest.substr(0, second), kBlanksAndTabs);
     rest = second == std::string_view::npos ? std::string_view() : rest.substr(second + 1);
     const std::size_t third = rest.find(',');
-    s.StationBand[i] = TrimBlanks(rest.substr(0, third));
+    s.StationBand[i] = Trim(rest.substr(0, third), kBlanksAndTabs);
     rest = third == std::string_view::npos ? std::string_view() : rest.substr(third + 1);
-    s.StationWorked[i] = rest == "N" ? 0 : rest == "W" ? 2 : 1;
+    s.StationWorked[i] = rest == "N"   ? StationLogState::NotWorked
+                         : rest == "W" ? StationLogState::Worked
+                                       : StationLogState::Heard;
     in.Took();
   }
 }
@@ -290,11 +298,11 @@ void RefreshWindow(Game& g) {
                                  [&](const char* band) { return g.Band == band; });
   g.SetBandBox(known ? g.Band.str() : std::string());
   EnableOperatingControls(g, true);
-  if (g.PartReceived[0]) SetFieldText(g, Field::Editnumber, g.Hisnumber);
-  if (g.PartReceived[1]) SetFieldText(g, Field::EditPrc, g.Hisprec);
-  if (g.PartReceived[2]) SetFieldText(g, Field::Edithiscall, g.Hiscall);
-  if (g.PartReceived[4]) SetFieldText(g, Field::Editcheck, g.Hischeck);
-  if (g.PartReceived[5]) SetFieldText(g, Field::EditSection, g.Hissection);
+  if (g.PartReceived[Part::Number]) SetFieldText(g, Field::Number, g.Hisnumber);
+  if (g.PartReceived[Part::Precedence]) SetFieldText(g, Field::Precedence, g.Hisprec);
+  if (g.PartReceived[Part::Call]) SetFieldText(g, Field::Call, g.Hiscall);
+  if (g.PartReceived[Part::Check]) SetFieldText(g, Field::Check, g.Hischeck);
+  if (g.PartReceived[Part::Section]) SetFieldText(g, Field::Section, g.Hissection);
 }
 
 void ShowWriteError(Game& g, int lines) {
@@ -319,6 +327,7 @@ LineCount WriteSavedGameTo(const Game& g, std::ostream& out) {
 LineCount ReadSavedGameFrom(Game& g, std::istream& in) {
   // Another contest: a restored game that is already over is reported again.
   g.contestEndHandled = false;
+  g.contestEndPending = false;
   LineReader reader(in);
   if (!(ReadWindows(reader, g) && ReadValues(reader, g) && ReadSections(reader, g))) {
     return reader.Fail();

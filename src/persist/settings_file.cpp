@@ -16,6 +16,7 @@
 
 #include "persist/atomic_file.h"
 #include "persist/file_text.h"
+#include "world/text.h"
 
 namespace tovk {
 namespace {
@@ -179,7 +180,7 @@ std::string NormalisedLines(std::string_view text) {
   while (!text.empty()) {
     const std::size_t end = text.find_first_of("\r\n");
     std::string line = ToUtf8(text.substr(0, end));
-    const std::string_view bare = TrimBlanks(line);
+    const std::string_view bare = Trim(line, kBlanksAndTabs);
     if (!bare.empty() && bare.front() == '[' && bare.find(']') == std::string_view::npos) {
       line += ']';
     }
@@ -202,7 +203,7 @@ std::string TrailingComments(std::string_view text) {
   while (end > 0) {
     std::size_t start = text.rfind('\n', end - 1);
     start = start == std::string_view::npos ? 0 : start + 1;
-    const std::string_view line = TrimBlanks(text.substr(start, end - start));
+    const std::string_view line = Trim(text.substr(start, end - start), kBlanksAndTabs);
     const std::string_view bare =
         !line.empty() && line.back() == '\r' ? line.substr(0, line.size() - 1) : line;
     if (!bare.empty() && bare.front() != ';' && bare.front() != '#') {

@@ -7,45 +7,17 @@
 #include <utility>
 
 #include "term/term_text.h"
+#include "world/text.h"
 
 namespace tovk::term {
 namespace {
 
-struct Caption {
-  std::string_view words;  // lower case, single blanks
-  Button button;
-};
-
-constexpr std::array<Caption, 21> kCaptions{{
-    {"call cq", Button::ToolButtonCallCQ},
-    {"tune band", Button::ToolButtontune},
-    {"auto cq", Button::ToolButtonautocq},
-    {"call", Button::ToolbuttonCallhim},
-    {"send nr", Button::ToolButtonsendnumber},
-    {"send prec", Button::ToolButtonsendprec},
-    {"send msg", Button::ToolButtonSend},
-    {"send chck", Button::ToolButtonsendcheck},
-    {"send sct", Button::ToolButtonsendsection},
-    {"send qsl", Button::ToolButtonQSL},
-    {"repeat", Button::ToolButtonRepeat},
-    {"send dup", Button::ToolButtonDuplicate},
-    {"log qso", Button::ToolButtonlog},
-    {"check log", Button::ToolButtonchecklog},
-    {"clr xchg", Button::ToolButtonclearqso},
-    {"qrt", Button::ToolButtonQRT},
-    {"timeout", Button::ToolButtonTimeout},
-    {"qrv", Button::SpeedButtonStartgame},
-    {"new", Button::ToolButtonnew},
-    {"save", Button::ToolButtonsave},
-    {"restore", Button::ToolButtonrestore},
-}};
-
 constexpr std::array<std::pair<std::string_view, Field>, 5> kFields{{
-    {"number", Field::Editnumber},
-    {"prec", Field::EditPrc},
-    {"call", Field::Edithiscall},
-    {"check", Field::Editcheck},
-    {"section", Field::EditSection},
+    {"number", Field::Number},
+    {"prec", Field::Precedence},
+    {"call", Field::Call},
+    {"check", Field::Check},
+    {"section", Field::Section},
 }};
 
 constexpr std::array<std::pair<std::string_view, Setting>, 6> kOptions{{
@@ -59,10 +31,10 @@ constexpr std::array<std::pair<std::string_view, Setting>, 6> kOptions{{
 
 // The first word of `text` and the rest after it, without blanks at either end.
 std::pair<std::string, std::string> SplitFirstWord(std::string_view text) {
-  const std::string trimmed = Trim(text);
+  const std::string trimmed(Trim(text));
   const auto blank = trimmed.find_first_of(" \t");
   if (blank == std::string::npos) return {trimmed, ""};
-  return {trimmed.substr(0, blank), Trim(std::string_view(trimmed).substr(blank))};
+  return {trimmed.substr(0, blank), std::string(Trim(std::string_view(trimmed).substr(blank)))};
 }
 
 // The words of `text` in lower case, joined by single blanks.
@@ -78,40 +50,42 @@ std::string NormalWords(std::string_view text) {
 }
 
 // A known command with a wrong argument: the reason, then the line as typed.
-Command Invalid(Command command, std::string_view reason) {
+TermCommand Invalid(TermCommand command, std::string_view reason) {
   command.kind = CommandKind::Invalid;
   command.error = std::string(reason) + ": " + command.text;
   return command;
 }
 
-Command ParseBand(Command command, const std::string& band) {
+TermCommand ParseBand(TermCommand command, const std::string& band) {
   for (const char* item : {"80", "40", "20", "15", "10"}) {
     if (band != item) continue;
-    command.kind = CommandKind::Band;
-    command.value = band;
+    command.kind = CommandKind::Run;
+    command.command = Command::ChooseBand;
+    command.input.text = band;
     return command;
   }
   return Invalid(std::move(command), "band must be one of 80 40 20 15 10");
 }
 
-Command ParseType(Command command, const std::string& arguments) {
+TermCommand ParseType(TermCommand command, const std::string& arguments) {
   auto [name, text] = SplitFirstWord(arguments);
   for (const auto& [fieldName, field] : kFields) {
     if (ToLower(name) != fieldName) continue;
-    command.kind = CommandKind::Type;
-    command.field = field;
-    command.value = text;
+    command.kind = CommandKind::Run;
+    command.command = Command::TypeField;
+    command.input.field = field;
+    command.input.text = text;
     return command;
   }
   return Invalid(std::move(command), "type needs a field (number, prec, call, check, section)");
 }
 
-Command ParseClear(Command command, const std::string& window) {
+TermCommand ParseClear(TermCommand command, const std::string& window) {
   const std::string which = ToLower(window);
-  if (which == "in") command.kind = CommandKind::ClearIn;
-  if (which == "out") command.kind = CommandKind::ClearOut;
-  if (command.kind != CommandKind::Empty) return command;
-  return Invalid(std::move(command), "clear needs in or out");
+  if (which != "in" && which != "out") return Invalid(std::move(command), "clear needs in or out");
+  command.kind = CommandKind::Run;
+  command.command = which == "in" ? Command::ClearIncoming : Command::ClearOutgoing;
+  return command;
 }
 
 std::optional<bool> OnOff(const std::string& value) {
@@ -121,7 +95,7 @@ std::optional<bool> OnOff(const std::string& value) {
   return std::nullopt;
 }
 
-Command ParseSet(Command command, const std::string& arguments) {
+TermCommand ParseSet(TermCommand command, const std::string& arguments) {
   auto [name, value] = SplitFirstWord(arguments);
   const std::string setting = ToLower(name);
   command.kind = CommandKind::Set;
@@ -138,7 +112,7 @@ Command ParseSet(Command command, const std::string& arguments) {
   if (setting == "power") {
     command.setting = Setting::Power;
     if (value == "100" || value == "1000") {
-      command.item = value == "100" ? 0 : 1;
+      command.power = value == "100" ? Power::Low100 : Power::High1000;
       return command;
     }
     return Invalid(std::move(command), "power must be 100 or 1000");
@@ -147,7 +121,7 @@ Command ParseSet(Command command, const std::string& arguments) {
     command.setting = Setting::SectionPosition;
     const std::string side = ToUpper(value);
     if (side == "L" || side == "R") {
-      command.item = side == "L" ? 0 : 1;
+      command.on = side == "R";
       return command;
     }
     return Invalid(std::move(command), "SectionPosition must be L or R");
@@ -166,22 +140,22 @@ Command ParseSet(Command command, const std::string& arguments) {
 }
 
 // "export cabrillo FILE" / "export adif FILE": the file name as typed.
-Command ParseExport(Command command, const std::string& arguments) {
+TermCommand ParseExport(TermCommand command, const std::string& arguments) {
   auto [format, file] = SplitFirstWord(arguments);
   const std::string which = ToLower(format);
   if ((which != "cabrillo" && which != "adif") || file.empty())
     return Invalid(std::move(command), "export needs cabrillo or adif and a file name");
-  command.kind = CommandKind::Export;
-  command.item = which == "cabrillo" ? 0 : 1;
-  command.value = file;
+  command.kind = CommandKind::Run;
+  command.command = which == "cabrillo" ? Command::ExportCabrillo : Command::ExportAdif;
+  command.input.file = file;
   return command;
 }
 
 }  // namespace
 
-Command ParseCommand(std::string_view line) {
-  Command command;
-  command.text = Trim(line);
+TermCommand ParseCommand(std::string_view line) {
+  TermCommand command;
+  command.text = std::string(Trim(line));
   if (command.text.empty() || command.text.front() == '#') return command;
 
   const auto [first, rest] = SplitFirstWord(command.text);
@@ -202,12 +176,9 @@ Command ParseCommand(std::string_view line) {
   if (words == "tick") command.kind = CommandKind::Tick;
   if (words == "status") command.kind = CommandKind::Status;
   if (words == "fields") command.kind = CommandKind::Fields;
-  if (words == "enter") command.kind = CommandKind::Enter;
-  if (words == "results") command.kind = CommandKind::Results;
-  for (const Caption& caption : kCaptions) {
-    if (words != caption.words) continue;
-    command.kind = CommandKind::Press;
-    command.button = caption.button;
+  if (const auto game = CommandOfWords(words)) {
+    command.kind = CommandKind::Run;
+    command.command = *game;
   }
   if (command.kind == CommandKind::Empty) command.kind = CommandKind::Unknown;
   return command;

@@ -1,13 +1,16 @@
-// One line of the terminal front-end's input, read into a command: a button
-// by its caption, or one of the front-end's own commands (tick, band, type,
-// clear, status, fields, show, set, enter). Reading checks the arguments, so a
-// command that comes out valid can be run as it stands.
+// One line of the terminal front-end's input, read into a command: one of
+// the game's commands by its words in the command table (a button by its
+// caption, "enter", "results"), one with arguments (band, type, clear,
+// export), or one of the front-end's own (tick, status, fields, show, set).
+// Reading checks the arguments, so a command that comes out valid can be run
+// as it stands.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-#include "world/screen.h"
+#include "app/commands.h"
+#include "engine/actions.h"
 
 namespace tovk::term {
 
@@ -15,47 +18,40 @@ enum class CommandKind {
   Empty,    // a blank line or a "#" comment: nothing to do
   Unknown,  // no such command
   Invalid,  // a known command with a wrong argument; `error` says why
-  Press,    // a button: `button`
+  Run,      // one of the game's commands: `command` with `input`
   Tick,
-  Band,  // `value`: one of the five bands
-  Type,  // `field`, `value`: the text to type
-  ClearIn,
-  ClearOut,
   Status,
   Fields,
-  Show,     // `value`: the variable's name, maybe with an index
-  Set,      // `setting`, and `value` / `on` / `item`
-  Enter,    // the next step of the contact, as the window's Enter key
-  Export,   // `item`: 0 Cabrillo, 1 ADIF; `value`: the file
-  Results,  // the results summary
+  Show,  // `value`: the variable's name, maybe with an index
+  Set,   // `setting`, and `value` / `on` / `power` / `right`
 };
 
 // What `set` changes: the values of the settings dialog.
 enum class Setting {
   Mycall,
   Mycheck,
-  Power,  // `item`: 0 "100", 1 "1000"
+  Power,
   AutoDetect,
   AutoClear,
   Assist,
   SilentMode,
   AutoSave,
   Debug,
-  SectionPosition,  // `item`: 0 left, 1 right
+  SectionPosition,
 };
 
-struct Command {
+struct TermCommand {
   CommandKind kind = CommandKind::Empty;
   std::string text;  // the line as typed, without blanks at either end
-  Button button = Button::ToolButtonCallCQ;
-  Field field = Field::Editnumber;
+  Command command = Command::CallCq;
+  CommandInput input;
   Setting setting = Setting::Mycall;
   std::string value;
   bool on = false;
-  int item = 0;
+  Power power = Power::Low100;
   std::string error;
 };
 
-Command ParseCommand(std::string_view line);
+TermCommand ParseCommand(std::string_view line);
 
 }  // namespace tovk::term

@@ -11,15 +11,12 @@
 #include <string>
 #include <string_view>
 
-#include "engine/actions.h"
+#include "app/session.h"
 #include "persist/file_places.h"
-#include "persist/recovery.h"
-#include "persist/startup.h"
 #include "term/command.h"
 #include "term/command_runner.h"
 #include "term/line_input.h"
 #include "term/term_screen.h"
-#include "world/game.h"
 #include "world/random.h"
 
 namespace {
@@ -81,34 +78,27 @@ int Play(const Options& options) {
   tovk::term::LineInput input(std::cin);
   tovk::term::TermScreen screen(std::cout, input);
   tovk::SeededRandom random;
-  tovk::Game g(screen, random);
-  screen.Attach(g);
-  tovk::term::LayOutStatusBar(g);
 
   const tovk::FilePlaces places = tovk::FindFilePlaces(
       options.folder, tovk::ProcessEnvironment, tovk::FolderIsWritable, tovk::kSettingsFileName);
   // A folder that cannot be made shows up as the first file that cannot be written.
   tovk::MakeFilePlaces(places);
-  tovk::RecoveryCopy recovery(places.recoveryFile);
+  tovk::Session session(screen, random, tovk::SetupFor(places));
+  screen.Attach(session);
+  tovk::term::LayOutStatusBar(session.game());
 
   // The start-up of the window, without the window.
-  g.folder = places.dataFolder;
-  g.settingsFile = places.settingsFile;
-  g.StationFile = places.stationList.string();
-  g.historyFile = places.historyFile;
-  tovk::FormCreate(g);
+  session.Start();
   random.Seed(options.seed.value_or(tovk::ClockSeed()));
-  tovk::FormShow(g);
-  tovk::Perform(g, [&] { recovery.OfferAtStart(g); });
+  session.Shown();
+  session.OfferRecovery();
 
-  while (!screen.Ended()) {
+  while (!session.Ended()) {
     // The end of the input leaves the recovery copy, as a killed program would.
     const auto line = input.Next();
     if (!line) return 0;
-    tovk::term::RunCommand(g, screen, tovk::term::ParseCommand(*line));
-    recovery.AfterAction(g);
+    tovk::term::RunCommand(session, screen, tovk::term::ParseCommand(*line));
   }
-  recovery.RemoveOnCleanQuit();
   return 0;
 }
 

@@ -66,13 +66,4 @@ std::vector<std::string> ResultsLines(const ResultsSummary& s,
   return lines;
 }
 
-std::string LocalIsoTimestamp(std::chrono::system_clock::time_point when) {
-  const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
-  std::tm local{};
-  if (localtime_r(&seconds, &local) == nullptr) return "";
-  char buffer[32];
-  std::strftime(buffer, sizeof buffer, "%Y-%m-%dT%H:%M:%S", &local);
-  return buffer;
-}
-
 }  // namespace tovk::term

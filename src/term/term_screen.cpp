@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "engine/actions.h"
 #include "term/results_text.h"
 #include "term/term_text.h"
+#include "world/text.h"
 
 namespace tovk::term {
 
@@ -17,13 +17,13 @@ void TermScreen::Print(std::string_view tag, std::string_view text) {
 
 void TermScreen::AppendLine(MemoId memo, const std::string& line) {
   switch (memo) {
-    case MemoId::Memo1:
+    case MemoId::Incoming:
       Print(tag::kIncoming, line);
       return;
-    case MemoId::Memo2:
+    case MemoId::Log:
       Print(tag::kLog, line);
       return;
-    case MemoId::Memo3:
+    case MemoId::Outgoing:
       Print(tag::kOutgoing, line);
       return;
   }
@@ -42,7 +42,7 @@ std::optional<std::string> TermScreen::ChooseFile(const FileRequest& request) {
   std::string title = request.title;
   if (title.empty()) title = request.save ? "Save As" : "Open";
   Print(tag::kFile, title);
-  const std::string name = Trim(in_.Answer());
+  const std::string name(Trim(in_.Answer()));
   if (name.empty()) return std::nullopt;
   // Like a file dialog, a bare name lies in the folder the dialog opened in,
   // and the answer is a full name.
@@ -54,26 +54,21 @@ std::optional<std::string> TermScreen::ChooseFile(const FileRequest& request) {
 void TermScreen::RunSettingsDialog(SettingsPage page) {
   // Only the timeout asks for the dialog; any other page is left at once,
   // as a Cancel would.
-  if (page != SettingsPage::TimeOut || game_ == nullptr) return;
+  if (page != SettingsPage::TimeOut || settings_ == nullptr) return;
   Print(tag::kTimeout, "hours minutes");
   const auto timeout = ParseTimeoutAnswer(in_.Answer());
   if (!timeout) return;
   // OK applies the callsign and check boxes too, which hold the values in force.
-  BitBtn1Click(*game_, SettingsOk{game_->Mycall, game_->Mycheck, timeout->first, timeout->second});
+  const GameState& now = settings_->Settings();
+  SettingsChange change;
+  change.ownStation = OwnStationChange{now.Mycall, now.Mycheck};
+  change.timeout = TimeoutLength{timeout->first, timeout->second};
+  settings_->ApplySettings(change);
 }
 
-void TermScreen::PrintResults(const Game& g) {
-  const auto runs = ReadPracticeHistory(PracticeHistoryFile(g), kHistoryRunsShown);
-  for (const std::string& line : ResultsLines(ComputeResults(g), runs)) Print(tag::kResults, line);
-}
-
-void TermScreen::ContestEnded() {
-  if (game_ == nullptr) return;
-  const std::string when = clock_ ? clock_() : LocalIsoTimestamp(std::chrono::system_clock::now());
-  const std::filesystem::path history = PracticeHistoryFile(*game_);
-  if (!AppendPracticeHistory(history, *game_, when))
-    ShowMessage("Error writing file " + history.string());
-  PrintResults(*game_);
+void TermScreen::ShowResults(const ResultsSummary& results,
+                             const std::vector<PracticeRun>& history) {
+  for (const std::string& line : ResultsLines(results, history)) Print(tag::kResults, line);
 }
 
 }  // namespace tovk::term

@@ -6,17 +6,16 @@
 // which the `status`, `fields` and `show` commands read.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <utility>
+#include <vector>
 
+#include "app/front_end.h"
+#include "app/settings_change.h"
 #include "term/line_input.h"
-#include "world/game.h"
 #include "world/null_screen.h"
-#include "world/screen.h"
 
 namespace tovk::term {
 
@@ -37,12 +36,12 @@ constexpr std::string_view kShow = "show| ";
 constexpr std::string_view kResults = "res | ";
 }  // namespace tag
 
-class TermScreen final : public NullScreen {
+class TermScreen final : public NullScreenOf<FrontEnd> {
  public:
   TermScreen(std::ostream& out, LineInput& in) : out_(out), in_(in) {}
 
-  // The game whose settings the timeout dialog's OK applies.
-  void Attach(Game& game) { game_ = &game; }
+  // The settings the timeout dialog's OK applies.
+  void Attach(SettingsEditor& settings) { settings_ = &settings; }
 
   // Writes `tag` + `text` as one line and flushes it. Nothing is written
   // once the program has ended.
@@ -51,29 +50,20 @@ class TermScreen final : public NullScreen {
   // The quit flow has ended the program.
   bool Ended() const { return ended_; }
 
-  // The date and time a finished contest is recorded with in the practice
-  // history: the local clock, unless a test sets its own.
-  using Clock = std::function<std::string()>;
-  void SetClock(Clock clock) { clock_ = std::move(clock); }
-
-  // Prints the game's results summary and the last runs of its history.
-  void PrintResults(const Game& g);
-
   void AppendLine(MemoId memo, const std::string& line) override;
   void ShowMessage(const std::string& text) override;
   bool AskYesNo(const std::string& question) override;
   std::optional<std::string> ChooseFile(const FileRequest& request) override;
   void RunSettingsDialog(SettingsPage page) override;
   void EndProgram() override { ended_ = true; }
-  // Adds the run to the practice history and prints the summary.
-  void ContestEnded() override;
+  // The summary as `res` lines.
+  void ShowResults(const ResultsSummary& results, const std::vector<PracticeRun>& history) override;
 
  private:
   std::ostream& out_;
   LineInput& in_;
-  Game* game_ = nullptr;  // not owned
+  SettingsEditor* settings_ = nullptr;  // not owned
   bool ended_ = false;
-  Clock clock_;
 };
 
 }  // namespace tovk::term

@@ -1,5 +1,6 @@
 // Text helpers of the terminal front-end's line protocol.
 #include "term/term_text.h"
+#include "world/text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -16,29 +17,6 @@ bool IsBreak(char c) {
 }
 
 }  // namespace
-
-std::string Trim(std::string_view text) {
-  const auto first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return "";
-  const auto last = text.find_last_not_of(kBlanks);
-  return std::string(text.substr(first, last - first + 1));
-}
-
-std::string ToLower(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return result;
-}
-
-std::string ToUpper(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return result;
-}
 
 std::vector<std::string> SplitMessageLines(std::string_view text) {
   std::vector<std::string> lines(1);
@@ -67,7 +45,7 @@ bool IsYes(std::string_view answer) {
 }
 
 int SpinValue(std::string_view text, int low, int high) {
-  const std::string word = Trim(text);
+  const std::string word(Trim(text));
   std::int64_t value = 0;
   const char* begin = word.data();
   const char* end = word.data() + word.size();

@@ -1,6 +1,6 @@
-// Text helpers of the terminal front-end's line protocol: trimming, case,
-// splitting a message box's text into lines, and reading the numbers and
-// answers the player types.
+// Text helpers of the terminal front-end's line protocol: splitting a
+// message box's text into lines, and reading the numbers and answers the
+// player types.
 #pragma once
 
 #include <optional>
@@ -10,11 +10,6 @@
 #include <vector>
 
 namespace tovk::term {
-
-// `text` without blanks, tabs and line breaks at either end.
-std::string Trim(std::string_view text);
-std::string ToLower(std::string_view text);
-std::string ToUpper(std::string_view text);
 
 // The lines of a message box's text. A line feed, a carriage return, or a
 // pair of them in either order (LF CR, CR LF) is one break; one break at the

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "term/term_text.h"
+#include "world/text.h"
 
 namespace tovk::term {
 namespace {
@@ -18,6 +19,12 @@ std::string Format(int value) {
 }
 std::string Format(std::uint8_t value) {
   return std::to_string(value);
+}
+std::string Format(SectionState value) {
+  return std::to_string(static_cast<int>(value));
+}
+std::string Format(StationLogState value) {
+  return std::to_string(static_cast<int>(value));
 }
 std::string Format(const std::string& value) {
   return value;
@@ -33,15 +40,23 @@ struct Variable {
   std::function<std::string(const Game&, int)> read;
 };
 
-template <class T>
-Variable Single(std::string_view name, T GameState::*member) {
+// A member of one of the game state's groups.
+template <class T, class Group>
+Variable Single(std::string_view name, T Group::*member) {
   return {name, 0, [member](const Game& g, int) { return Format(g.*member); }};
 }
 
-template <class T, std::size_t N>
-Variable Array(std::string_view name, std::array<T, N> GameState::*member) {
+template <class T, std::size_t N, class Group>
+Variable Array(std::string_view name, std::array<T, N> Group::*member) {
   return {name, static_cast<int>(N),
           [member](const Game& g, int index) { return Format((g.*member)[index]); }};
+}
+
+// The parts of the exchange, by their slot numbers 0..7.
+template <class T>
+Variable Parts(std::string_view name, ByPart<T> ContactInHand::*member) {
+  return {name, kPartSlots,
+          [member](const Game& g, int index) { return Format((g.*member).entries()[index]); }};
 }
 
 const std::vector<Variable>& Table() {
@@ -62,8 +77,8 @@ const std::vector<Variable>& Table() {
       Single("Hissection", &GameState::Hissection),
       Single("OtherCall", &GameState::OtherCall),
       Single("StationState", &GameState::StationState),
-      Array("PartReceived", &GameState::PartReceived),
-      Array("PartText", &GameState::PartText),
+      Parts("PartReceived", &GameState::PartReceived),
+      Parts("PartText", &GameState::PartText),
       Single("ExchangeSent", &GameState::ExchangeSent),
       Single("CallAttempts", &GameState::CallAttempts),
       Single("StationHeard", &GameState::StationHeard),
@@ -101,7 +116,7 @@ const std::vector<Variable>& Table() {
       Single("AutoCQ", &GameState::AutoCQ),
       Single("AutoCQCount", &GameState::AutoCQCount),
       Single("TenMetreZone", &GameState::TenMetreZone),
-      {"Timer1", 0, [](const Game& g, int) { return Format(g.Timer1); }},
+      {"AutoCqTimer", 0, [](const Game& g, int) { return Format(g.autoCqTimer); }},
       // Options.
       Single("Debug", &GameState::Debug),
       Single("SilentMode", &GameState::SilentMode),
@@ -140,7 +155,7 @@ ShowResult Refuse(std::string text) {
 }  // namespace
 
 ShowResult ShowVariable(const Game& g, std::string_view request) {
-  const std::string text = Trim(request);
+  const std::string text(Trim(request));
   const auto open = text.find('[');
   const Variable* variable = Find(Trim(std::string_view(text).substr(0, open)));
   if (variable == nullptr) return Refuse("unknown variable: " + text);
@@ -156,7 +171,7 @@ ShowResult ShowVariable(const Game& g, std::string_view request) {
 
   if (variable->count == 0) return Refuse(name + " is not a list: " + text);
   if (text.back() != ']') return Refuse("index needs a closing ]: " + text);
-  const std::string digits = Trim(std::string_view(text).substr(open + 1, text.size() - open - 2));
+  const std::string digits(Trim(std::string_view(text).substr(open + 1, text.size() - open - 2)));
   int index = -1;
   const auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(), index);
   const bool whole = error == std::errc() && stop == digits.data() + digits.size();

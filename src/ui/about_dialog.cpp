@@ -6,10 +6,10 @@
 
 namespace tovk::ui {
 
-TFormAbout::TFormAbout(QWidget* parent)
+AboutBox::AboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint |
                           Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint) {
-  setObjectName(QStringLiteral("TFormAbout"));
+  setObjectName(QStringLiteral("AboutBox"));
   setWindowTitle(QStringLiteral("About Tovk"));
   setAccessibleName(QStringLiteral("About Tovk"));
   setModal(false);
@@ -18,7 +18,7 @@ TFormAbout::TFormAbout(QWidget* parent)
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(16, 16, 16, 12);
   title_ = new QLabel(QStringLiteral("Tovk - Incremental release"), this);
-  title_->setObjectName(QStringLiteral("Label1"));
+  title_->setObjectName(QStringLiteral("Title"));
   QFont bold = title_->font();
   bold.setBold(true);
   bold.setPointSizeF(bold.pointSizeF() * 1.5);
@@ -26,7 +26,7 @@ TFormAbout::TFormAbout(QWidget* parent)
   title_->setAlignment(Qt::AlignCenter);
   column->addWidget(title_);
   version_ = new QLabel(this);
-  version_->setObjectName(QStringLiteral("Label2"));
+  version_->setObjectName(QStringLiteral("Version"));
   version_->setAlignment(Qt::AlignCenter);
   column->addWidget(version_);
   column->addStretch(1);
@@ -34,7 +34,7 @@ TFormAbout::TFormAbout(QWidget* parent)
   auto* row = new QHBoxLayout;
   row->addStretch(1);
   ok_ = new QPushButton(QStringLiteral("OK"), this);
-  ok_->setObjectName(QStringLiteral("BitBtn2"));
+  ok_->setObjectName(QStringLiteral("Ok"));
   ok_->setAccessibleName(QStringLiteral("OK"));
   ok_->setDefault(true);
   row->addWidget(ok_);
@@ -45,7 +45,7 @@ TFormAbout::TFormAbout(QWidget* parent)
   setFixedSize(kAboutWidth, kAboutHeight);
 }
 
-void TFormAbout::ShowOver(const QWidget& main) {
+void AboutBox::ShowOver(const QWidget& main) {
   version_->setText(QStringLiteral("Version 1.0"));
   move(main.x() + main.width() / 2 - width() / 2, main.y() + main.height() / 2 - height() / 2);
   show();

@@ -9,18 +9,18 @@
 
 namespace tovk::ui {
 
-class TFormAbout : public QDialog {
+class AboutBox : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TFormAbout(QWidget* parent = nullptr);
+  explicit AboutBox(QWidget* parent = nullptr);
 
   // Centres the box over `main`, sets the version line and shows it.
   void ShowOver(const QWidget& main);
 
   QLabel* Title() const { return title_; }
   QLabel* Version() const { return version_; }
-  QPushButton* BitBtn2() const { return ok_; }
+  QPushButton* OkButton() const { return ok_; }
 
  private:
   QLabel* title_ = nullptr;

@@ -1,6 +1,7 @@
 // The four button groups at the bottom of the main window: "Radio",
 // "Macro keys", "Data functions" and "Misc", every button with its caption,
-// hint and picture. A press is reported with the button's identity.
+// hint, key and picture from the command table. A press is reported with the
+// button's command.
 #pragma once
 
 #include <QGroupBox>
@@ -8,13 +9,9 @@
 #include <QWidget>
 #include <array>
 
-#include "world/screen.h"
+#include "app/commands.h"
 
 namespace tovk::ui {
-
-// The button groups, left to right; their colours come from the settings.
-enum class ButtonGroup { Radio, Macro, Data, Misc };
-constexpr int kButtonGroupCount = 4;
 
 class ButtonPanel : public QWidget {
   Q_OBJECT
@@ -22,11 +19,13 @@ class ButtonPanel : public QWidget {
  public:
   explicit ButtonPanel(QWidget* parent = nullptr);
 
-  QToolButton* ButtonOf(Button button) const { return buttons_[static_cast<int>(button)]; }
+  QToolButton* ButtonOf(Command command) const {
+    return buttons_[static_cast<int>(tovk::ButtonOf(command).value_or(Button::CallCq))];
+  }
   QGroupBox* Group(ButtonGroup group) const { return groups_[static_cast<int>(group)]; }
 
  signals:
-  void pressed(tovk::Button button);
+  void pressed(tovk::Command command);
 
  private:
   std::array<QToolButton*, kButtonCount> buttons_{};

@@ -19,11 +19,11 @@ struct FieldLayout {
 };
 
 constexpr std::array<FieldLayout, kFieldCount> kFields{{
-    {"Editnumber", "Number", "Incoming QSO number", 50},
-    {"EditPrc", "Prec", "Incoming QSO Precedence", 32},
-    {"Edithiscall", "Callsign", "Incoming QSO Callsign", 70},
-    {"Editcheck", "Check", "Incoming QSO Check", 38},
-    {"EditSection", "Section", "Incoming QSO Station Section", 48},
+    {"NumberField", "Number", "Incoming QSO number", 50},
+    {"PrecedenceField", "Prec", "Incoming QSO Precedence", 32},
+    {"CallField", "Callsign", "Incoming QSO Callsign", 70},
+    {"CheckField", "Check", "Incoming QSO Check", 38},
+    {"SectionField", "Section", "Incoming QSO Station Section", 48},
 }};
 
 QGroupBox* SmallGroup(const QString& caption, QWidget* parent) {
@@ -38,19 +38,19 @@ QGroupBox* SmallGroup(const QString& caption, QWidget* parent) {
 }  // namespace
 
 EntryPanel::EntryPanel(QWidget* parent) : QWidget(parent) {
-  setObjectName(QStringLiteral("Panel4"));
+  setObjectName(QStringLiteral("Entries"));
   setFixedHeight(58);
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(2);
 
-  auto* panel5 = new QWidget(this);
-  panel5->setObjectName(QStringLiteral("Panel5"));
-  panel5->setFixedWidth(100);
-  auto* panel5Row = new QHBoxLayout(panel5);
-  panel5Row->setContentsMargins(0, 0, 0, 0);
-  panel5Row->setSpacing(2);
-  bandGroup_ = SmallGroup(QStringLiteral("Band"), panel5);
+  auto* radioBoxes = new QWidget(this);
+  radioBoxes->setObjectName(QStringLiteral("BandAndNumber"));
+  radioBoxes->setFixedWidth(100);
+  auto* radioRow = new QHBoxLayout(radioBoxes);
+  radioRow->setContentsMargins(0, 0, 0, 0);
+  radioRow->setSpacing(2);
+  bandGroup_ = SmallGroup(QStringLiteral("Band"), radioBoxes);
   bandGroup_->setObjectName(QStringLiteral("GroupBoxBand"));
   band_ = new QComboBox(bandGroup_);
   band_->setObjectName(QStringLiteral("ComboBoxband"));
@@ -61,21 +61,21 @@ EntryPanel::EntryPanel(QWidget* parent) : QWidget(parent) {
   band_->setAccessibleName(QStringLiteral("Band"));
   band_->setAccessibleDescription(band_->toolTip());
   bandGroup_->layout()->addWidget(band_);
-  panel5Row->addWidget(bandGroup_);
+  radioRow->addWidget(bandGroup_);
 
-  qsoNumberGroup_ = SmallGroup(QStringLiteral("QSO #"), panel5);
+  qsoNumberGroup_ = SmallGroup(QStringLiteral("QSO #"), radioBoxes);
   qsoNumberGroup_->setObjectName(QStringLiteral("GroupBoxqsonumber"));
   qsoNumber_ = new QLineEdit(qsoNumberGroup_);
-  qsoNumber_->setObjectName(QStringLiteral("EditMyQSONumber"));
+  qsoNumber_->setObjectName(QStringLiteral("QsoNumber"));
   qsoNumber_->setToolTip(QStringLiteral("Your QSO number"));
   qsoNumber_->setAccessibleName(QStringLiteral("QSO #"));
   qsoNumber_->setAccessibleDescription(qsoNumber_->toolTip());
   qsoNumberGroup_->layout()->addWidget(qsoNumber_);
-  panel5Row->addWidget(qsoNumberGroup_);
-  row->addWidget(panel5);
+  radioRow->addWidget(qsoNumberGroup_);
+  row->addWidget(radioBoxes);
 
   auto* message = new QGroupBox(QStringLiteral("QSO Message - incoming"), this);
-  message->setObjectName(QStringLiteral("GroupBox7"));
+  message->setObjectName(QStringLiteral("ExchangeFields"));
   message->setAccessibleName(message->title());
   message->setMinimumWidth(248);
   auto* fieldRow = new QHBoxLayout(message);

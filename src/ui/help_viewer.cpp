@@ -118,23 +118,23 @@ bool HelpViewer::Load(const std::filesystem::path& programFolder) {
   return true;
 }
 
-std::string HelpViewer::Answer(HelpRequest request, const std::filesystem::path& programFolder) {
+std::string HelpViewer::Answer(HelpTopic topic, const std::filesystem::path& programFolder) {
   const std::filesystem::path before = file_;
   if (!Load(programFolder)) {
     return std::string("The help file ") + kHelpFileName + " was not found in " +
            programFolder.string() + " nor in " + InstalledFolder(programFolder).string();
   }
-  switch (request) {
-    case HelpRequest::Contents:
+  switch (topic) {
+    case HelpTopic::Contents:
       GoTo(QStringLiteral("contents"));
       break;
-    case HelpRequest::HelpOnHelp:
+    case HelpTopic::HelpOnHelp:
       GoTo(QStringLiteral("helponhelp"));
       break;
-    case HelpRequest::Search:
+    case HelpTopic::Search:
       GoTo(QStringLiteral("index"));
       break;
-    case HelpRequest::FullTextSearch:
+    case HelpTopic::FullTextSearch:
       if (before != file_) GoTo(QStringLiteral("contents"));
       break;
   }
@@ -143,7 +143,7 @@ std::string HelpViewer::Answer(HelpRequest request, const std::filesystem::path&
   show();
   raise();
   activateWindow();
-  if (request == HelpRequest::FullTextSearch) {
+  if (topic == HelpTopic::FullTextSearch) {
     findBox_->setFocus();
     findBox_->selectAll();
   }

@@ -13,9 +13,9 @@
 #include <optional>
 #include <string>
 
-namespace tovk::ui {
+#include "app/front_end.h"
 
-enum class HelpRequest;
+namespace tovk::ui {
 
 constexpr const char* kHelpFileName = "tovk-help.html";
 
@@ -34,7 +34,7 @@ class HelpViewer : public QWidget {
   // page on this viewer, "Search" the keyword index, "Full text search" the
   // find box. Returns the message for the player when the document is
   // missing (and shows nothing then), or an empty text.
-  std::string Answer(HelpRequest request, const std::filesystem::path& programFolder);
+  std::string Answer(HelpTopic topic, const std::filesystem::path& programFolder);
 
   // Goes to a named place in the document.
   void GoTo(const QString& anchor);

@@ -1,4 +1,4 @@
-// The key table, the key map that runs it, the keys in the hints and the key list.
+// Reading Qt's key presses as the game's keys, and the key list.
 #include "ui/key_map.h"
 
 #include <QApplication>
@@ -6,115 +6,78 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
-#include <array>
 
-#include "engine/actions.h"
-#include "engine/next_step.h"
-#include "ui/button_panel.h"
-#include "ui/entry_panel.h"
 #include "ui/main_window.h"
 
 namespace tovk::ui {
 namespace {
 
-constexpr std::array<KeyBinding, 22> kBindings{{
-    {Qt::Key_Return, Qt::NoModifier, KeyAction::NextStep, Button::ToolButtonCallCQ, "Enter",
-     "the next step of the contact"},
-    {Qt::Key_F1, Qt::NoModifier, KeyAction::Press, Button::ToolButtonCallCQ, "F1", "Call CQ"},
-    {Qt::Key_F1, Qt::ShiftModifier, KeyAction::Press, Button::ToolButtonautocq, "Shift+F1",
-     "Auto CQ"},
-    {Qt::Key_Escape, Qt::NoModifier, KeyAction::StopAutoCq, Button::ToolButtonautocq, "Esc",
-     "stops a running Auto CQ"},
-    {Qt::Key_F2, Qt::NoModifier, KeyAction::Press, Button::ToolButtonSend, "F2", "Send Msg"},
-    {Qt::Key_F3, Qt::NoModifier, KeyAction::Press, Button::ToolButtonQSL, "F3", "Send QSL"},
-    {Qt::Key_F4, Qt::NoModifier, KeyAction::Press, Button::ToolbuttonCallhim, "F4",
-     "the call button (QRZ / Call Stn / QRZ + section)"},
-    {Qt::Key_F6, Qt::NoModifier, KeyAction::Press, Button::ToolButtonDuplicate, "F6", "Send Dup"},
-    {Qt::Key_F7, Qt::NoModifier, KeyAction::Press, Button::ToolButtonRepeat, "F7", "Repeat"},
-    {Qt::Key_F8, Qt::NoModifier, KeyAction::Press, Button::ToolButtonchecklog, "F8", "Check log"},
-    {Qt::Key_F9, Qt::NoModifier, KeyAction::Press, Button::ToolButtontune, "F9", "Tune band"},
-    {Qt::Key_F11, Qt::NoModifier, KeyAction::Press, Button::ToolButtonclearqso, "F11", "Clr Xchg"},
-    {Qt::Key_N, Qt::AltModifier, KeyAction::Press, Button::ToolButtonsendnumber, "Alt+N",
-     "Send Nr (your number alone)"},
-    {Qt::Key_P, Qt::AltModifier, KeyAction::Press, Button::ToolButtonsendprec, "Alt+P",
-     "Send Prec (your precedence alone)"},
-    {Qt::Key_C, Qt::AltModifier, KeyAction::Press, Button::ToolButtonsendcheck, "Alt+C",
-     "Send Chck (your check alone)"},
-    {Qt::Key_S, Qt::AltModifier, KeyAction::Press, Button::ToolButtonsendsection, "Alt+S",
-     "Send Sct (your section alone)"},
-    {Qt::Key_L, Qt::ControlModifier, KeyAction::Press, Button::ToolButtonlog, "Ctrl+L", "Log QSO"},
-    {Qt::Key_PageUp, Qt::NoModifier, KeyAction::BandUp, Button::ToolButtonCallCQ, "PgUp",
-     "next band up (80, 40, 20, 15, 10)"},
-    {Qt::Key_PageDown, Qt::NoModifier, KeyAction::BandDown, Button::ToolButtonCallCQ, "PgDn",
-     "next band down (10, 15, 20, 40, 80)"},
-    {Qt::Key_Space, Qt::NoModifier, KeyAction::NextField, Button::ToolButtonCallCQ, "Space",
-     "next entry field (Number, Prec, Callsign, Check, Section)"},
-    {Qt::Key_Tab, Qt::NoModifier, KeyAction::NextField, Button::ToolButtonCallCQ, "Tab",
-     "next entry field"},
-    {Qt::Key_Backtab, Qt::NoModifier, KeyAction::PreviousField, Button::ToolButtonCallCQ,
-     "Shift+Tab", "previous entry field"},
-}};
+std::optional<Key> KeyOf(int key) {
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return Key::Enter;
+    case Qt::Key_Escape:
+      return Key::Escape;
+    case Qt::Key_Tab:
+      return Key::Tab;
+    case Qt::Key_Backtab:
+      return Key::Backtab;
+    case Qt::Key_Space:
+      return Key::Space;
+    case Qt::Key_PageUp:
+      return Key::PageUp;
+    case Qt::Key_PageDown:
+      return Key::PageDown;
+    default:
+      break;
+  }
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
+    return static_cast<Key>(static_cast<int>(Key::F1) + (key - Qt::Key_F1));
+  if (key >= Qt::Key_A && key <= Qt::Key_Z) return Key::Letter;
+  return std::nullopt;
+}
 
-constexpr std::array<const char*, 5> kBands{"80", "40", "20", "15", "10"};
-
-bool MovesBetweenFields(KeyAction action) {
-  return action == KeyAction::NextField || action == KeyAction::PreviousField;
+// Moving between the fields is the one action a key held down repeats.
+bool Repeats(const KeyRow& row) {
+  return row.command == Command::NextField || row.command == Command::PreviousField;
 }
 
 QString KeyListHtml() {
   QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">");
-  for (const KeyBinding& binding : kBindings) {
+  for (const KeyRow& row : KeyRows()) {
     html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
-                .arg(QString::fromLatin1(binding.keyText), QString::fromLatin1(binding.does));
+                .arg(QString::fromLatin1(row.keyText), QString::fromLatin1(row.does));
   }
-  html += QStringLiteral(
-      "</table><p><b>Enter</b> does whatever comes next in the contact:<br>"
-      "nothing in hand: Call CQ;<br>"
-      "a station heard, not in contact with you: call it;<br>"
-      "in contact, your exchange not yet sent: Send Msg;<br>"
-      "exchange sent, parts still missing: Repeat;<br>"
-      "everything received: Send QSL, then Log QSO.</p>"
-      "<p>A key whose button is disabled does nothing.</p>");
+  html += QStringLiteral("</table>");
+  const auto lines = NextStepExplanation();
+  // Enter's steps as one paragraph, the last line as a paragraph of its own.
+  html += QStringLiteral("<p><b>Enter</b>");
+  for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+    QString line = QString::fromLatin1(lines[i]);
+    if (i == 0) line.remove(0, QStringLiteral("Enter").size());
+    html += line + (i + 2 < lines.size() ? QStringLiteral("<br>") : QString());
+  }
+  html += QStringLiteral("</p><p>") + QString::fromLatin1(lines.back()) + QStringLiteral("</p>");
   return html;
 }
 
 }  // namespace
 
-std::span<const KeyBinding> KeyBindings() {
-  return kBindings;
+std::optional<KeyChord> ChordOf(int key, Qt::KeyboardModifiers modifiers) {
+  const std::optional<Key> named = KeyOf(key);
+  if (!named) return std::nullopt;
+  KeyChord chord{*named};
+  if (chord.key == Key::Letter) chord.letter = static_cast<char>('A' + (key - Qt::Key_A));
+  // Shift+Tab is Backtab already; Shift+Space is a Space.
+  const bool shiftCounts = chord.key != Key::Backtab && chord.key != Key::Space;
+  chord.shift = shiftCounts && modifiers.testFlag(Qt::ShiftModifier);
+  chord.control = modifiers.testFlag(Qt::ControlModifier);
+  chord.alt = modifiers.testFlag(Qt::AltModifier);
+  return chord;
 }
 
-const KeyBinding* FindBinding(int key, Qt::KeyboardModifiers modifiers) {
-  modifiers.setFlag(Qt::KeypadModifier, false);
-  if (key == Qt::Key_Enter) key = Qt::Key_Return;
-  if (key == Qt::Key_Backtab || key == Qt::Key_Space) modifiers.setFlag(Qt::ShiftModifier, false);
-  for (const KeyBinding& binding : kBindings) {
-    if (binding.key == key && modifiers == Qt::KeyboardModifiers(binding.modifier)) return &binding;
-  }
-  return nullptr;
-}
-
-QString KeyTextOf(Button button) {
-  for (const KeyBinding& binding : kBindings) {
-    if (binding.action == KeyAction::Press && binding.button == button)
-      return QString::fromLatin1(binding.keyText);
-  }
-  return {};
-}
-
-std::string NextBand(const std::string& band, bool up) {
-  const int count = static_cast<int>(kBands.size());
-  int index = -1;
-  for (int i = 0; i < count; ++i) {
-    if (band == kBands[i]) index = i;
-  }
-  if (index < 0) return up ? kBands.front() : kBands.back();
-  const int next = up ? index + 1 : index - 1;
-  if (next < 0 || next >= count) return {};
-  return kBands[next];
-}
-
-KeyMap::KeyMap(TFormMain& window) : QObject(&window), window_(window) {
+KeyMap::KeyMap(MainWindow& window) : QObject(&window), window_(window) {
   setObjectName(QStringLiteral("KeyMap"));
   qApp->installEventFilter(this);
 }
@@ -126,66 +89,16 @@ bool KeyMap::eventFilter(QObject* watched, QEvent* event) {
   const QWidget* modal = QApplication::activeModalWidget();
   if (modal && modal != &window_) return false;
   const auto* press = static_cast<QKeyEvent*>(event);
-  const KeyBinding* binding = FindBinding(press->key(), press->modifiers());
-  if (!binding) return false;
+  const std::optional<KeyChord> chord = ChordOf(press->key(), press->modifiers());
+  const KeyRow* row = chord ? FindKey(*chord) : nullptr;
+  if (row == nullptr) return false;
   // A key held down acts once; only moving between fields repeats.
-  if (press->isAutoRepeat() && !MovesBetweenFields(binding->action)) return true;
-  Run(*binding, widget);
+  if (press->isAutoRepeat() && !Repeats(*row)) return true;
+  window_.PressKey(*chord, widget);
   return true;
 }
 
-void KeyMap::Run(const KeyBinding& binding, QWidget* focus) {
-  Game& g = window_.game();
-  switch (binding.action) {
-    case KeyAction::Press:
-      if (!g.IsEnabled(binding.button)) return;
-      return window_.ButtonPressed(binding.button);
-    case KeyAction::NextStep:
-      return window_.Act([&] { RunNextStep(g); });
-    case KeyAction::StopAutoCq:
-      if (!g.Timer1) return;
-      return window_.Act([&] { g.SetTimer1(false); });
-    case KeyAction::BandUp:
-    case KeyAction::BandDown: {
-      const std::string band = NextBand(g.bandBox, binding.action == KeyAction::BandUp);
-      if (band.empty()) return;
-      // The box shows the new band first, as when it is chosen with the mouse.
-      return window_.Act([&] {
-        g.SetBandBox(band);
-        SelectBand(g, band);
-      });
-    }
-    case KeyAction::NextField:
-      return MoveToField(focus, 1);
-    case KeyAction::PreviousField:
-      return MoveToField(focus, -1);
-  }
-}
-
-void KeyMap::MoveToField(QWidget* focus, int step) {
-  const EntryPanel* entries = window_.Panel4();
-  int current = -1;
-  for (int i = 0; i < kFieldCount; ++i) {
-    if (entries->FieldEdit(static_cast<Field>(i)) == focus) current = i;
-  }
-  // From outside the fields, forward starts at the number, back at the section.
-  int next = step > 0 ? 0 : kFieldCount - 1;
-  if (current >= 0) next = (current + step + kFieldCount) % kFieldCount;
-  entries->FieldEdit(static_cast<Field>(next))->setFocus(Qt::TabFocusReason);
-}
-
-void ShowKeysInHints(ButtonPanel& panel) {
-  for (const KeyBinding& binding : kBindings) {
-    if (binding.action != KeyAction::Press) continue;
-    QToolButton* button = panel.ButtonOf(binding.button);
-    const QString hint =
-        button->toolTip() + QStringLiteral(" (%1)").arg(QString::fromLatin1(binding.keyText));
-    button->setToolTip(hint);
-    button->setAccessibleDescription(hint);
-  }
-}
-
-QDialog* ShowKeyList(QWidget* parent) {
+QDialog* ShowKeyListDialog(QWidget* parent) {
   auto* dialog = parent->findChild<QDialog*>(QStringLiteral("KeyList"));
   if (!dialog) {
     dialog = new QDialog(parent);

@@ -34,17 +34,11 @@ int main(int argc, char* argv[]) {
   tovk::MakeFilePlaces(places);
 
   tovk::SeededRandom random;
-  tovk::ui::WindowSetup setup;
-  setup.folder = places.dataFolder;
-  setup.settingsFile = places.settingsFile;
-  setup.helpFile = places.helpFile;
-  setup.stationList = places.stationList;
-  setup.historyFile = places.historyFile;
-  setup.recoveryFile = places.recoveryFile;
+  tovk::ui::WindowSetup setup{tovk::SetupFor(places), {}};
   setup.seedRandom = [&random] { random.Seed(tovk::ClockSeed()); };
 
-  tovk::ui::TFormMain window(setup, random);
-  window.FormCreate();
+  tovk::ui::MainWindow window(setup, random);
+  window.Create();
   window.show();
   return QApplication::exec();
 }

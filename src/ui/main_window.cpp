@@ -1,5 +1,5 @@
-// The main window's controls, their wiring to the game's handlers, the
-// start-up steps and the look taken from the settings.
+// The main window's controls and menus, built from the command table, their
+// wiring to the session, the start-up steps and the look from the settings.
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -10,16 +10,11 @@
 #include <QMessageBox>
 #include <QVBoxLayout>
 
-#include "engine/actions.h"
-#include "persist/game_files.h"
-#include "persist/startup.h"
 #include "ui/about_dialog.h"
 #include "ui/colours.h"
-#include "ui/export_actions.h"
 #include "ui/help_viewer.h"
 #include "ui/key_map.h"
 #include "ui/settings_dialog.h"
-#include "world/section_map.h"
 
 namespace tovk::ui {
 namespace {
@@ -47,12 +42,19 @@ QGroupBox* FramedMemo(const QString& caption, const QString& accessibleName, Mem
   return box;
 }
 
+void PaintMemo(MemoView* view, Colour background, const FontLook& font) {
+  view->setFont(ToQFont(font));
+  QPalette memoPalette = view->palette();
+  memoPalette.setColor(QPalette::Base, ToQColor(background));
+  memoPalette.setColor(QPalette::Text, ToQColor(font.colour));
+  view->setPalette(memoPalette);
+}
+
 }  // namespace
 
-TFormMain::TFormMain(const WindowSetup& setup, RandomSource& random, QWidget* parent)
-    : QMainWindow(parent), game_(*this, random), setup_(setup) {
-  if (!setup_.recoveryFile.empty()) recovery_.emplace(setup_.recoveryFile);
-  setObjectName(QStringLiteral("TFormMain"));
+MainWindow::MainWindow(const WindowSetup& setup, RandomSource& random, QWidget* parent)
+    : QMainWindow(parent), setup_(setup), session_(*this, random, setup) {
+  setObjectName(QStringLiteral("MainWindow"));
   QFont windowFont(QStringLiteral("MS Sans Serif"), 8);
   windowFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
                           QStringLiteral("Liberation Sans")});
@@ -62,108 +64,92 @@ TFormMain::TFormMain(const WindowSetup& setup, RandomSource& random, QWidget* pa
   BuildMenus();
   BuildLayout();
   ConnectControls();
-  timer1_.setInterval(1000);
-  about_ = new TFormAbout(this);
+  autoCqTimer_.setInterval(1000);
+  about_ = new AboutBox(this);
   helpViewer_ = new HelpViewer(this);
-  settingsDialog_ = [this](Game&, SettingsPage page, QWidget*) { RunTFormParameters(*this, page); };
+  settingsDialog_ = [this](SettingsPage page, QWidget* parent) {
+    ExecSettingsDialog(session_, page, parent);
+  };
   // The help document lies beside the program (or where it is installed).
-  help_ = [this](HelpRequest request, const std::filesystem::path& helpFile) {
-    const std::string missing = helpViewer_->Answer(request, helpFile.parent_path());
+  help_ = [this](HelpTopic topic, const std::filesystem::path& helpFile) {
+    const std::string missing = helpViewer_->Answer(topic, helpFile.parent_path());
     if (!missing.empty()) ShowMessage(missing);
   };
 }
 
-TFormMain::~TFormMain() = default;
+MainWindow::~MainWindow() = default;
 
-void TFormMain::Act(const std::function<void()>& action) {
-  Perform(game_, action);
-  if (recovery_) recovery_->AfterAction(game_);
+void MainWindow::RunCommand(Command command, const CommandInput& input) {
+  session_.Run(command, input);
 }
 
-void TFormMain::OfferRecovery() {
-  if (!recovery_) return;
-  Perform(game_, [&] { recovery_->OfferAtStart(game_); });
+void MainWindow::BuildMenus() {
+  AddMenuEntries(menuBar(), Menu::Bar);
 }
 
-void TFormMain::BuildMenus() {
-  QMenuBar* bar = menuBar();
-  QAction* exit = bar->addAction(QStringLiteral("Exit"));
-  connect(exit, &QAction::triggered, this, &TFormMain::Quit);
-
-  QMenu* gameMenu = bar->addMenu(QStringLiteral("Game"));
-  connect(gameMenu->addAction(QStringLiteral("Start")), &QAction::triggered, this,
-          [this] { ButtonPressed(Button::SpeedButtonStartgame); });
-  gameMenu->addSeparator();
-  connect(gameMenu->addAction(QStringLiteral("Save")), &QAction::triggered, this,
-          [this] { ButtonPressed(Button::ToolButtonsave); });
-  connect(gameMenu->addAction(QStringLiteral("Restore")), &QAction::triggered, this,
-          [this] { ButtonPressed(Button::ToolButtonrestore); });
-  gameMenu->addSeparator();
-  connect(gameMenu->addAction(QStringLiteral("New")), &QAction::triggered, this,
-          [this] { ButtonPressed(Button::ToolButtonnew); });
-  gameMenu->addSeparator();
-  connect(gameMenu->addAction(QStringLiteral("Export Cabrillo...")), &QAction::triggered, this,
-          [this] { Perform(game_, [&] { ExportLogClick(game_, LogFormat::Cabrillo); }); });
-  connect(gameMenu->addAction(QStringLiteral("Export ADIF...")), &QAction::triggered, this,
-          [this] { Perform(game_, [&] { ExportLogClick(game_, LogFormat::Adif); }); });
-  connect(gameMenu->addAction(QStringLiteral("Results...")), &QAction::triggered, this,
-          &TFormMain::ShowResults);
-
-  QAction* settings = bar->addAction(QStringLiteral("Settings"));
-  connect(settings, &QAction::triggered, this, &TFormMain::Settings1Click);
-
-  QMenu* helpMenu = bar->addMenu(QStringLiteral("Help"));
-  connect(helpMenu->addAction(QStringLiteral("Help")), &QAction::triggered, this,
-          [this] { Help(HelpRequest::Contents); });
-  connect(helpMenu->addAction(QStringLiteral("Help on help")), &QAction::triggered, this,
-          [this] { Help(HelpRequest::HelpOnHelp); });
-  connect(helpMenu->addAction(QStringLiteral("Full text search")), &QAction::triggered, this,
-          [this] { Help(HelpRequest::FullTextSearch); });
-  connect(helpMenu->addAction(QStringLiteral("Search")), &QAction::triggered, this,
-          [this] { Help(HelpRequest::Search); });
-  connect(helpMenu->addAction(QStringLiteral("Keys")), &QAction::triggered, this,
-          [this] { ShowKeyList(this); });
-  helpMenu->addSeparator();
-  connect(helpMenu->addAction(QStringLiteral("About Tovk")), &QAction::triggered, this,
-          &TFormMain::AboutTovk1Click);
+void MainWindow::AddMenuEntries(QWidget* menu, Menu which) {
+  for (const MenuEntry& entry : MenuEntries(which)) {
+    const QString caption = QString::fromStdString(entry.caption);
+    if (entry.separator) {
+      auto* separator = new QAction(menu);
+      separator->setSeparator(true);
+      menu->addAction(separator);
+      continue;
+    }
+    if (!entry.command) {
+      auto* submenu = new QMenu(caption, menu);
+      AddMenuEntries(submenu, entry.submenu);
+      menu->addAction(submenu->menuAction());
+      continue;
+    }
+    auto* action = new QAction(caption, menu);
+    const Command command = *entry.command;
+    connect(action, &QAction::triggered, this, [this, command] {
+      // Quitting from the menu keeps the window's place for the next start.
+      if (command == Command::Qrt) CaptureLook();
+      RunCommand(command);
+    });
+    menu->addAction(action);
+  }
 }
 
-void TFormMain::BuildLayout() {
+void MainWindow::BuildLayout() {
   auto* central = new QWidget(this);
   auto* column = new QVBoxLayout(central);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
 
   statusBar_ = new StatusBar(central);
-  statusBar_->setObjectName(QStringLiteral("StatusBar1"));
+  statusBar_->setObjectName(QStringLiteral("StatusBar"));
   column->addWidget(statusBar_);
 
   middle_ = new QWidget(central);
   auto* middleRow = new QHBoxLayout(middle_);
   middleRow->setContentsMargins(0, 0, 0, 0);
   middleRow->setSpacing(2);
-  sectionMap_ = new SectionMapPanel(SectionNames(game_), middle_);
+  sectionMap_ = new SectionMapPanel(SectionNames(game()), middle_);
   middleRow->addWidget(sectionMap_, 0, Qt::AlignTop);
 
-  panel1_ = new QWidget(middle_);
-  panel1_->setObjectName(QStringLiteral("Panel1"));
-  auto* panel1Column = new QVBoxLayout(panel1_);
-  panel1Column->setContentsMargins(0, 0, 0, 0);
-  panel1Column->setSpacing(0);
+  memoArea_ = new QWidget(middle_);
+  memoArea_->setObjectName(QStringLiteral("MemoArea"));
+  auto* memoColumn = new QVBoxLayout(memoArea_);
+  memoColumn->setContentsMargins(0, 0, 0, 0);
+  memoColumn->setSpacing(0);
   for (auto& memo : memos_) memo = new MemoView;
-  memos_[0]->setObjectName(QStringLiteral("Memo1"));
-  memos_[1]->setObjectName(QStringLiteral("Memo2"));
-  memos_[2]->setObjectName(QStringLiteral("Memo3"));
-  memos_[0]->setContextMenuPolicy(Qt::NoContextMenu);  // the right button clears instead
-  memos_[2]->setContextMenuPolicy(Qt::NoContextMenu);
+  Memo(MemoId::Incoming)->setObjectName(QStringLiteral("Incoming"));
+  Memo(MemoId::Log)->setObjectName(QStringLiteral("Log"));
+  Memo(MemoId::Outgoing)->setObjectName(QStringLiteral("Outgoing"));
+  // The right button clears instead.
+  Memo(MemoId::Incoming)->setContextMenuPolicy(Qt::NoContextMenu);
+  Memo(MemoId::Outgoing)->setContextMenuPolicy(Qt::NoContextMenu);
 
   notebook_ = new QTabWidget;
-  notebook_->setObjectName(QStringLiteral("TabbedNotebook1"));
-  memoGroups_[0] =
-      FramedMemo(QStringLiteral("Incoming"), QStringLiteral("Incoming"), memos_[0], notebook_);
+  notebook_->setObjectName(QStringLiteral("Notebook"));
+  memoGroups_[0] = FramedMemo(QStringLiteral("Incoming"), QStringLiteral("Incoming"),
+                              Memo(MemoId::Incoming), notebook_);
   notebook_->addTab(memoGroups_[0], QStringLiteral("QSO"));
-  memoGroups_[1] =
-      FramedMemo(QString::fromLatin1(kLogHeading), QStringLiteral("Log"), memos_[1], notebook_);
+  memoGroups_[1] = FramedMemo(QString::fromLatin1(kLogHeading), QStringLiteral("Log"),
+                              Memo(MemoId::Log), notebook_);
   notebook_->addTab(memoGroups_[1], QStringLiteral("Log"));
 
   auto* lower = new QWidget;
@@ -172,13 +158,13 @@ void TFormMain::BuildLayout() {
   lowerColumn->setSpacing(0);
   entries_ = new EntryPanel(lower);
   lowerColumn->addWidget(entries_);
-  memoGroups_[2] =
-      FramedMemo(QStringLiteral("Outgoing"), QStringLiteral("Outgoing"), memos_[2], lower);
-  memoGroups_[2]->setObjectName(QStringLiteral("GroupBox3"));
+  memoGroups_[2] = FramedMemo(QStringLiteral("Outgoing"), QStringLiteral("Outgoing"),
+                              Memo(MemoId::Outgoing), lower);
+  memoGroups_[2]->setObjectName(QStringLiteral("OutgoingGroup"));
   lowerColumn->addWidget(memoGroups_[2], 1);
 
-  splitter_ = new QSplitter(Qt::Vertical, panel1_);
-  splitter_->setObjectName(QStringLiteral("Splitter1"));
+  splitter_ = new QSplitter(Qt::Vertical, memoArea_);
+  splitter_->setObjectName(QStringLiteral("Splitter"));
   splitter_->setHandleWidth(3);
   splitter_->setChildrenCollapsible(false);
   splitter_->addWidget(notebook_);
@@ -186,257 +172,114 @@ void TFormMain::BuildLayout() {
   splitter_->setStretchFactor(0, 1);
   splitter_->setStretchFactor(1, 0);
   splitter_->setSizes({300, entries_->height() + 88});
-  panel1Column->addWidget(splitter_);
-  middleRow->addWidget(panel1_, 1);
+  memoColumn->addWidget(splitter_);
+  middleRow->addWidget(memoArea_, 1);
   column->addWidget(middle_, 1);
 
   buttons_ = new ButtonPanel(central);
-  ShowKeysInHints(*buttons_);
   column->addWidget(buttons_);
   setCentralWidget(central);
 }
 
-void TFormMain::ConnectControls() {
-  connect(buttons_, &ButtonPanel::pressed, this, &TFormMain::ButtonPressed);
-  connect(entries_, &EntryPanel::fieldEdited, this, [this](Field field, const QString& text) {
-    Act([&] { TypeField(game_, field, text.toStdString()); });
+void MainWindow::ConnectControls() {
+  connect(buttons_, &ButtonPanel::pressed, this, [this](Command command) {
+    if (command == Command::Qrt) CaptureLook();
+    RunCommand(command);
   });
-  connect(entries_, &EntryPanel::bandChosen, this,
-          [this](const QString& band) { Act([&] { SelectBand(game_, band.toStdString()); }); });
-  connect(Memo(MemoId::Memo1), &MemoView::mousePressed, this,
-          [this](bool right) { Act([&] { Memo1MouseDown(game_, right); }); });
-  connect(Memo(MemoId::Memo3), &MemoView::mousePressed, this,
-          [this](bool right) { Act([&] { Memo3MouseDown(game_, right); }); });
+  connect(entries_, &EntryPanel::fieldEdited, this, [this](Field field, const QString& text) {
+    RunCommand(Command::TypeField, {field, text.toStdString(), std::nullopt});
+  });
+  connect(entries_, &EntryPanel::bandChosen, this, [this](const QString& band) {
+    RunCommand(Command::ChooseBand, {Field::Number, band.toStdString(), std::nullopt});
+  });
+  connect(Memo(MemoId::Incoming), &MemoView::mousePressed, this, [this](bool right) {
+    if (right) RunCommand(Command::ClearIncoming);
+  });
+  connect(Memo(MemoId::Outgoing), &MemoView::mousePressed, this, [this](bool right) {
+    if (right) RunCommand(Command::ClearOutgoing);
+  });
   connect(sectionMap_, &SectionMapPanel::cellClicked, this,
-          [this](int) { Act([&] { Label1Click(game_); }); });
-  connect(notebook_, &QTabWidget::currentChanged, this, &TFormMain::TabbedNotebook1Click);
-  connect(&timer1_, &QTimer::timeout, this, &TFormMain::Timer1Fired);
+          [this](int) { RunCommand(Command::ClickSectionMap); });
+  connect(notebook_, &QTabWidget::currentChanged, this, &MainWindow::NotebookPageChosen);
+  connect(&autoCqTimer_, &QTimer::timeout, this, [this] { session_.Tick(); });
   new KeyMap(*this);  // the window's child: the keys work wherever the focus is
 }
 
-void TFormMain::ButtonPressed(Button button) {
-  Game& g = game_;
-  switch (button) {
-    case Button::ToolButtonCallCQ:
-      return Act([&] { ToolButtonCallCQClick(g); });
-    case Button::ToolButtontune:
-      return Act([&] { ToolButtonTuneClick(g); });
-    case Button::ToolButtonautocq:
-      return Act([&] { ToolButtonAutoCQClick(g); });
-    case Button::ToolbuttonCallhim:
-      return Act([&] { ToolButtonCallhimClick(g); });
-    case Button::ToolButtonsendnumber:
-    case Button::ToolButtonsendprec:
-    case Button::ToolButtonSend:
-    case Button::ToolButtonsendcheck:
-    case Button::ToolButtonsendsection:
-      return Act([&] { ToolButtonSendClick(g, button); });
-    case Button::ToolButtonQSL:
-      return Act([&] { ToolButtonQSLClick(g); });
-    case Button::ToolButtonRepeat:
-      return Act([&] { ToolButtonRepeatClick(g); });
-    case Button::ToolButtonDuplicate:
-      return Act([&] { ToolButtonDuplicateClick(g); });
-    case Button::ToolButtonlog:
-      return Act([&] { ToolButtonLogClick(g); });
-    case Button::ToolButtonchecklog:
-      return Act([&] { ToolButtonchecklogClick(g); });
-    case Button::ToolButtonclearqso:
-      return Act([&] { ToolButtonClearQSOClick(g); });
-    case Button::ToolButtonQRT:
-      return Quit();
-    case Button::ToolButtonTimeout:
-      return Act([&] { ToolButtontimeoutClick(g); });
-    case Button::SpeedButtonStartgame:
-      return Act([&] { SpeedButtonStartgameClick(g); });
-    case Button::ToolButtonnew:
-      return Act([&] { ToolButtonnewClick(g); });
-    case Button::ToolButtonsave:
-      return Act([&] { ToolButtonsaveClick(g); });
-    case Button::ToolButtonrestore:
-      return Act([&] { ToolButtonrestoreClick(g); });
-  }
-}
-
-void TFormMain::Timer1Fired() {
-  // A tick that arrives while the previous one still runs (its box is open)
-  // is skipped; the game skips ticks during other actions by itself.
-  if (ticking_) return;
-  ticking_ = true;
-  Timer1Tick(game_);
-  if (recovery_) recovery_->AfterAction(game_);
-  ticking_ = false;
-}
-
-void TFormMain::FormCreate() {
+void MainWindow::Create() {
   if (created_) return;
-  Game& g = game_;
-  g.folder = setup_.folder;
-  g.settingsFile = setup_.settingsFile;
-  if (!setup_.stationList.empty()) g.StationFile = setup_.stationList.string();
-  g.historyFile = setup_.historyFile;
   // Saved games named without a folder are found in the game's folder.
   QDir::setCurrent(QString::fromStdString(setup_.folder.string()));
-  g.ShowNotebookPage(0);
-  Perform(g, [&] { tovk::FormCreate(g); });
+  game().ShowNotebookPage(NotebookPage::Qso);
+  session_.Start();
   ApplyLook();
   setWindowTitle(QString::fromLatin1(kCaption));
   created_ = true;
 }
 
-void TFormMain::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (shown_) return;
   shown_ = true;
   if (setup_.seedRandom) setup_.seedRandom();
-  Perform(game_, [&] { FormShow(game_); });
+  session_.Shown();
   // The question waits until the window is on the screen.
-  QTimer::singleShot(0, this, &TFormMain::OfferRecovery);
+  QTimer::singleShot(0, this, [this] { session_.OfferRecovery(); });
 }
 
-void TFormMain::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   // The window never closes by itself: the quit flow decides, and ends the
   // program through EndProgram.
   event->ignore();
   CaptureLook();
-  Act([&] { FormCloseQuery(game_); });
+  RunCommand(Command::Qrt);
 }
 
-void TFormMain::Quit() {
-  CaptureLook();
-  Act([&] { Exit1Click(game_); });
-}
-
-void TFormMain::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   if (created_) CaptureLook();
 }
 
-void TFormMain::moveEvent(QMoveEvent* event) {
+void MainWindow::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
   if (created_) CaptureLook();
 }
 
-void TFormMain::TabbedNotebook1Click(int page) {
-  game_.notebookPage = page;
-  MemoView* memo = Memo(page == 1 ? MemoId::Memo2 : MemoId::Memo1);
+void MainWindow::NotebookPageChosen(int page) {
+  game().notebookPage = static_cast<NotebookPage>(page);
+  MemoView* memo = Memo(page == 1 ? MemoId::Log : MemoId::Incoming);
   memo->Flush();
   memo->ensureCursorVisible();
 }
 
-void TFormMain::Settings1Click() {
-  Act([&] { game_.screen.RunSettingsDialog(SettingsPage::MyStation); });
-}
-
-void TFormMain::AboutTovk1Click() {
-  about_->ShowOver(*this);
-}
-
-void TFormMain::Help(HelpRequest request) {
-  FlushMemos();
-  if (help_) {
-    help_(request, setup_.helpFile);
-    return;
-  }
-  QMessageBox::information(
-      this, QStringLiteral("Tovk"),
-      QString::fromStdString(setup_.helpFile.string()) + QStringLiteral(" cannot be opened"));
-}
-
 // --- The look ---------------------------------------------------------------
 
-void TFormMain::SetMemoColour(MemoId memo, Colour colour) {
-  MemoView* view = Memo(memo);
-  QPalette memoPalette = view->palette();
-  memoPalette.setColor(QPalette::Base, ToQColor(colour));
-  view->setPalette(memoPalette);
-  WindowLook& look = game_.Look;
-  switch (memo) {
-    case MemoId::Memo1:
-      look.incomingColour = colour;
-      return;
-    case MemoId::Memo2:
-      look.logColour = colour;
-      return;
-    case MemoId::Memo3:
-      look.outgoingColour = colour;
-      return;
-  }
-}
-
-void TFormMain::SetMemoFont(MemoId memo, const FontLook& font) {
-  MemoView* view = Memo(memo);
-  view->setFont(ToQFont(font));
-  QPalette memoPalette = view->palette();
-  memoPalette.setColor(QPalette::Text, ToQColor(font.colour));
-  view->setPalette(memoPalette);
-  WindowLook& look = game_.Look;
-  switch (memo) {
-    case MemoId::Memo1:
-      look.incomingFont = font;
-      return;
-    case MemoId::Memo2:
-      look.logFont = font;
-      return;
-    case MemoId::Memo3:
-      look.outgoingFont = font;
-      return;
-  }
-}
-
-void TFormMain::SetIncomingWordWrap(bool wrap) {
-  Memo(MemoId::Memo1)->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-  game_.Look.incomingWordwrap = wrap;
-}
-
-void TFormMain::SetGroupColour(ButtonGroup group, Colour colour) {
-  WindowLook& look = game_.Look;
-  PaintGroupBox(buttons_->Group(group), ToQColor(colour));
-  switch (group) {
-    case ButtonGroup::Radio:
-      look.radioColour = colour;
-      look.bandColour = colour;
-      PaintGroupBox(entries_->BandGroup(), ToQColor(colour));
-      return;
-    case ButtonGroup::Macro:
-      look.macrosColour = colour;
-      return;
-    case ButtonGroup::Data:
-      look.dataColour = colour;
-      look.qsoNumberColour = colour;
-      PaintGroupBox(entries_->QsoNumberGroup(), ToQColor(colour));
-      return;
-    case ButtonGroup::Misc:
-      look.miscColour = colour;
-      return;
-  }
-}
-
-void TFormMain::ApplyLook() {
-  const WindowLook look = game_.Look;
-  resize(std::max(look.width, kMinimumWidth), std::max(look.height, kMinimumHeight));
-  move(look.left, look.top);
-  SetMemoColour(MemoId::Memo1, look.incomingColour);
-  SetMemoColour(MemoId::Memo2, look.logColour);
-  SetMemoColour(MemoId::Memo3, look.outgoingColour);
-  SetMemoFont(MemoId::Memo1, look.incomingFont);
-  SetMemoFont(MemoId::Memo2, look.logFont);
-  SetMemoFont(MemoId::Memo3, look.outgoingFont);
-  SetIncomingWordWrap(look.incomingWordwrap);
-  SetGroupColour(ButtonGroup::Radio, look.radioColour);
-  SetGroupColour(ButtonGroup::Macro, look.macrosColour);
-  SetGroupColour(ButtonGroup::Data, look.dataColour);
-  SetGroupColour(ButtonGroup::Misc, look.miscColour);
+void MainWindow::ShowLook(const WindowLook& look) {
+  PaintMemo(Memo(MemoId::Incoming), look.incomingColour, look.incomingFont);
+  PaintMemo(Memo(MemoId::Log), look.logColour, look.logFont);
+  PaintMemo(Memo(MemoId::Outgoing), look.outgoingColour, look.outgoingFont);
+  Memo(MemoId::Incoming)
+      ->setLineWrapMode(look.incomingWordwrap ? QPlainTextEdit::WidgetWidth
+                                              : QPlainTextEdit::NoWrap);
+  PaintGroupBox(buttons_->Group(ButtonGroup::Radio), ToQColor(look.radioColour));
+  PaintGroupBox(buttons_->Group(ButtonGroup::Macro), ToQColor(look.macrosColour));
+  PaintGroupBox(buttons_->Group(ButtonGroup::Data), ToQColor(look.dataColour));
+  PaintGroupBox(buttons_->Group(ButtonGroup::Misc), ToQColor(look.miscColour));
   // The band and QSO-number boxes keep the colours the settings gave them.
-  game_.Look.bandColour = look.bandColour;
-  game_.Look.qsoNumberColour = look.qsoNumberColour;
   PaintGroupBox(entries_->BandGroup(), ToQColor(look.bandColour));
   PaintGroupBox(entries_->QsoNumberGroup(), ToQColor(look.qsoNumberColour));
 }
 
-void TFormMain::CaptureLook() {
+void MainWindow::ApplyLook() {
+  // A copy: moving the window may capture its place into the game's look.
+  const WindowLook look = game().Look;
+  resize(std::max(look.width, kMinimumWidth), std::max(look.height, kMinimumHeight));
+  move(look.left, look.top);
+  ShowLook(look);
+}
+
+void MainWindow::CaptureLook() {
   if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
-  WindowLook& look = game_.Look;
+  WindowLook& look = game().Look;
   look.width = width();
   look.height = height();
   look.left = x();

@@ -1,8 +1,7 @@
 // The main window: status bar, section map, the notebook with the incoming
 // and log windows, the entry strip, the outgoing window, the button groups,
-// the menus and the Auto CQ timer. It owns the game and is its screen: every
-// control runs the game's handler, and the window shows only what the game
-// tells it.
+// the menus and the Auto CQ timer. It is the session's front-end: it draws
+// what the game tells it and passes every control's command to the session.
 #pragma once
 
 #include <QGroupBox>
@@ -15,83 +14,71 @@
 #include <functional>
 #include <optional>
 
-#include "persist/recovery.h"
+#include "app/front_end.h"
+#include "app/session.h"
 #include "ui/button_panel.h"
 #include "ui/entry_panel.h"
 #include "ui/memo_view.h"
 #include "ui/section_map_panel.h"
 #include "ui/status_bar.h"
-#include "world/game.h"
-#include "world/screen.h"
 
 namespace tovk::ui {
 
 class HelpViewer;
 class ResultsDialog;
-class TFormAbout;
+class AboutBox;
 
-// What the program's assembly hands the window: where its files live.
-struct WindowSetup {
-  std::filesystem::path folder;        // saved games named without a folder
-  std::filesystem::path settingsFile;  // the settings file
-  std::filesystem::path helpFile;      // the help document
-  std::filesystem::path stationList;   // empty: the game's own station list name
-  std::filesystem::path historyFile;   // the practice history
-  std::filesystem::path recoveryFile;  // empty: no recovery copy is kept
-  // Seeds the random source from the clock when the window is first shown.
+// What the program's assembly hands the window: where its files live, and
+// how the random source is seeded when the window is first shown.
+struct WindowSetup : SessionSetup {
   std::function<void()> seedRandom;
 };
 
-// The help menu's requests, for the help viewer to answer.
-enum class HelpRequest { Contents, HelpOnHelp, FullTextSearch, Search };
-
-class TFormMain : public QMainWindow, public Screen {
+class MainWindow : public QMainWindow, public FrontEnd {
   Q_OBJECT
 
  public:
-  TFormMain(const WindowSetup& setup, RandomSource& random, QWidget* parent = nullptr);
-  ~TFormMain() override;
+  MainWindow(const WindowSetup& setup, RandomSource& random, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
-  // The creation steps: group colours, first page, the game's start-up
-  // (settings file, new game, automatic restore), then the look from the
-  // settings and the caption. Runs once, before the window is shown.
-  void FormCreate();
+  // The start before the window is shown: the game's start-up (settings
+  // file, new game, automatic restore), then the look from the settings and
+  // the caption. Runs once.
+  void Create();
 
-  Game& game() { return game_; }
-  const Game& game() const { return game_; }
+  Session& session() { return session_; }
+  Game& game() { return session_.game(); }
+  const Game& game() const { return session_.game(); }
 
-  // Runs a player action on the game (marked busy), then keeps the recovery
-  // copy up to date. Every control of the window goes through here.
-  void Act(const std::function<void()>& action);
-  const std::filesystem::path& HistoryFile() const { return setup_.historyFile; }
+  // Gives the session a command from one of the window's controls.
+  void RunCommand(Command command, const CommandInput& input = {});
+  // A key pressed in `target`: runs its command; false when it is not one
+  // of the game's keys.
+  bool PressKey(const KeyChord& chord, QWidget* target);
 
-  // --- The look, changed by the settings and the settings dialog ---
-  void SetMemoColour(MemoId memo, Colour colour);
-  void SetMemoFont(MemoId memo, const FontLook& font);
-  void SetIncomingWordWrap(bool wrap);
-  void SetGroupColour(ButtonGroup group, Colour colour);
+  // --- The look ---
   // Applies the whole of g.Look: size, position, colours, fonts, word wrap.
   void ApplyLook();
   // Copies the window's size and position into g.Look.
   void CaptureLook();
 
-  // Seams for the dialogs of the next stage: the settings dialog and help.
-  using SettingsDialogRunner = std::function<void(Game&, SettingsPage, QWidget* parent)>;
+  // Seams for the dialogs: the settings dialog and help.
+  using SettingsDialogRunner = std::function<void(SettingsPage, QWidget* parent)>;
   void SetSettingsDialog(SettingsDialogRunner runner) { settingsDialog_ = std::move(runner); }
-  using HelpRunner = std::function<void(HelpRequest, const std::filesystem::path& helpFile)>;
+  using HelpRunner = std::function<void(HelpTopic, const std::filesystem::path& helpFile)>;
   void SetHelp(HelpRunner runner) { help_ = std::move(runner); }
 
   // --- Parts the tests and the benchmark look at ---
   MemoView* Memo(MemoId memo) const { return memos_[static_cast<int>(memo)]; }
-  StatusBar* StatusBar1() const { return statusBar_; }
-  SectionMapPanel* Panel2() const { return sectionMap_; }
-  ButtonPanel* Panel3() const { return buttons_; }
-  EntryPanel* Panel4() const { return entries_; }
-  QTabWidget* TabbedNotebook1() const { return notebook_; }
-  QWidget* Panel1() const { return panel1_; }
-  QTimer& Timer1() { return timer1_; }
+  StatusBar* Status() const { return statusBar_; }
+  SectionMapPanel* SectionMap() const { return sectionMap_; }
+  ButtonPanel* Buttons() const { return buttons_; }
+  EntryPanel* Entries() const { return entries_; }
+  QTabWidget* Notebook() const { return notebook_; }
+  QWidget* MemoArea() const { return memoArea_; }
+  QTimer& AutoCqTimer() { return autoCqTimer_; }
   bool SectionPanelOnRight() const { return sectionPanelRight_; }
-  TFormAbout* AboutBox() const { return about_; }
+  AboutBox* About() const { return about_; }
   HelpViewer* HelpWindow() const { return helpViewer_; }
   ResultsDialog* ResultsWindow() const { return results_; }  // null until first shown
   // Shows every gathered line in the three text windows at once.
@@ -109,19 +96,21 @@ class TFormMain : public QMainWindow, public Screen {
   void SetQsoNumber(const std::string& text) override;
   void SetButtonEnabled(Button button, bool enabled) override;
   void SetCallButtonCaption(const std::string& caption) override;
-  void SetStatusPanel(int index, const std::string& text) override;
+  void SetStatusPanel(StatusPanel panel, const std::string& text) override;
   void SetTimerEnabled(bool enabled) override;
-  void ShowNotebookPage(int page) override;
+  void ShowNotebookPage(NotebookPage page) override;
   void PaintSectionCell(int section, Colour colour) override;
   void PaintAreaBox(int area, Colour colour) override;
   void DockSectionPanel(bool right) override;
   void EndProgram() override;
-  void ContestEnded() override;
 
- public slots:
-  // The Auto CQ timer fired.
-  void Timer1Fired();
-  void ButtonPressed(tovk::Button button);
+  // --- FrontEnd ---
+  void ShowResults(const ResultsSummary& results, const std::vector<PracticeRun>& history) override;
+  void ShowHelp(HelpTopic topic) override;
+  void ShowKeyList() override;
+  void ShowAbout() override;
+  void ShowLook(const WindowLook& look) override;
+  void MoveFocus(FocusMove move) override;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -131,44 +120,34 @@ class TFormMain : public QMainWindow, public Screen {
 
  private:
   void BuildMenus();
+  void AddMenuEntries(QWidget* menu, Menu which);
   void BuildLayout();
   void ConnectControls();
-  void TabbedNotebook1Click(int page);
-  void Settings1Click();
-  void AboutTovk1Click();
-  // Opens (or brings up) the results summary with the game's figures now.
-  void ShowResults();
-  void Help(HelpRequest request);
-  void Quit();
+  void NotebookPageChosen(int page);
   QGroupBox* MemoGroup(MemoId memo) const { return memoGroups_[static_cast<int>(memo)]; }
 
-  // At start, once the window is up: offers the recovery copy of a game
-  // that ended without quitting.
-  void OfferRecovery();
-
-  Game game_;
   WindowSetup setup_;
-  std::optional<RecoveryCopy> recovery_;
+  Session session_;
   bool created_ = false;
   bool shown_ = false;
-  bool ticking_ = false;
   bool sectionPanelRight_ = false;
+  QWidget* keyTarget_ = nullptr;  // where the key being run was pressed
 
   StatusBar* statusBar_ = nullptr;
   SectionMapPanel* sectionMap_ = nullptr;
-  QWidget* panel1_ = nullptr;
-  QWidget* middle_ = nullptr;  // holds the section map and Panel1 side by side
+  QWidget* memoArea_ = nullptr;
+  QWidget* middle_ = nullptr;  // holds the section map and the memo area side by side
   QTabWidget* notebook_ = nullptr;
   QSplitter* splitter_ = nullptr;
   EntryPanel* entries_ = nullptr;
   ButtonPanel* buttons_ = nullptr;
   std::array<MemoView*, kMemoCount> memos_{};
   std::array<QGroupBox*, kMemoCount> memoGroups_{};
-  QTimer timer1_;
+  QTimer autoCqTimer_;
 
   SettingsDialogRunner settingsDialog_;
   HelpRunner help_;
-  TFormAbout* about_ = nullptr;       // made once, shown again on each request
+  AboutBox* about_ = nullptr;         // made once, shown again on each request
   HelpViewer* helpViewer_ = nullptr;  // one help window, reused
   ResultsDialog* results_ = nullptr;  // one results summary, refreshed on each showing
 };

@@ -20,99 +20,95 @@ QString Q(const std::string& text) {
 
 }  // namespace
 
-void TFormMain::FlushMemos() {
+void MainWindow::FlushMemos() {
   for (MemoView* memo : memos_) memo->Flush();
 }
 
-void TFormMain::AppendLine(MemoId memo, const std::string& line) {
+void MainWindow::AppendLine(MemoId memo, const std::string& line) {
   Memo(memo)->AppendLine(Q(line));
 }
 
-void TFormMain::ClearLines(MemoId memo) {
+void MainWindow::ClearLines(MemoId memo) {
   Memo(memo)->ClearLines();
 }
 
-void TFormMain::ShowMessage(const std::string& text) {
+void MainWindow::ShowMessage(const std::string& text) {
   FlushMemos();
   QMessageBox::information(this, QStringLiteral("Tovk"), Q(text));
 }
 
-bool TFormMain::AskYesNo(const std::string& question) {
+bool MainWindow::AskYesNo(const std::string& question) {
   FlushMemos();
   return QMessageBox::question(this, QStringLiteral("Confirm"), Q(question),
                                QMessageBox::Yes | QMessageBox::No,
                                QMessageBox::Yes) == QMessageBox::Yes;
 }
 
-std::optional<std::string> TFormMain::ChooseFile(const FileRequest& request) {
+std::optional<std::string> MainWindow::ChooseFile(const FileRequest& request) {
   FlushMemos();
   return ShowFileDialog(this, request);
 }
 
-void TFormMain::RunSettingsDialog(SettingsPage page) {
+void MainWindow::RunSettingsDialog(SettingsPage page) {
   FlushMemos();
-  if (settingsDialog_) settingsDialog_(game_, page, this);
+  if (settingsDialog_) settingsDialog_(page, this);
 }
 
-void TFormMain::SetFieldText(Field field, const std::string& text) {
+void MainWindow::SetFieldText(Field field, const std::string& text) {
   entries_->ShowFieldText(field, Q(text));
 }
 
-void TFormMain::SetBandBox(const std::string& band) {
+void MainWindow::SetBandBox(const std::string& band) {
   entries_->ShowBand(Q(band));
 }
 
-void TFormMain::SetQsoNumber(const std::string& text) {
+void MainWindow::SetQsoNumber(const std::string& text) {
   entries_->QsoNumberBox()->setText(Q(text));
 }
 
-void TFormMain::SetButtonEnabled(Button button, bool enabled) {
-  buttons_->ButtonOf(button)->setEnabled(enabled);
+void MainWindow::SetButtonEnabled(Button button, bool enabled) {
+  buttons_->ButtonOf(CommandOf(button))->setEnabled(enabled);
 }
 
-void TFormMain::SetCallButtonCaption(const std::string& caption) {
-  QToolButton* button = buttons_->ButtonOf(Button::ToolbuttonCallhim);
+void MainWindow::SetCallButtonCaption(const std::string& caption) {
+  QToolButton* button = buttons_->ButtonOf(Command::CallStation);
   button->setText(Q(caption));
   button->setAccessibleName(button->text());
 }
 
-void TFormMain::SetStatusPanel(int index, const std::string& text) {
-  statusBar_->SetPanel(index, Q(text));
+void MainWindow::SetStatusPanel(StatusPanel panel, const std::string& text) {
+  statusBar_->SetPanel(static_cast<int>(panel), Q(text));
 }
 
-void TFormMain::SetTimerEnabled(bool enabled) {
+void MainWindow::SetTimerEnabled(bool enabled) {
   if (enabled) {
-    if (!timer1_.isActive()) timer1_.start();
+    if (!autoCqTimer_.isActive()) autoCqTimer_.start();
     return;
   }
-  timer1_.stop();
+  autoCqTimer_.stop();
 }
 
-void TFormMain::ShowNotebookPage(int page) {
+void MainWindow::ShowNotebookPage(NotebookPage page) {
   const QSignalBlocker quiet(notebook_);
-  notebook_->setCurrentIndex(page);
+  notebook_->setCurrentIndex(static_cast<int>(page));
 }
 
-void TFormMain::PaintSectionCell(int section, Colour colour) {
+void MainWindow::PaintSectionCell(int section, Colour colour) {
   sectionMap_->PaintCell(section, ToQColor(colour));
 }
 
-void TFormMain::PaintAreaBox(int area, Colour colour) {
+void MainWindow::PaintAreaBox(int area, Colour colour) {
   sectionMap_->PaintArea(area, ToQColor(colour));
 }
 
-void TFormMain::DockSectionPanel(bool right) {
+void MainWindow::DockSectionPanel(bool right) {
   sectionPanelRight_ = right;
   auto* row = static_cast<QHBoxLayout*>(middle_->layout());
   row->removeWidget(sectionMap_);
   row->insertWidget(right ? 1 : 0, sectionMap_, 0, Qt::AlignTop);
 }
 
-void TFormMain::EndProgram() {
-  // A clean quit: nothing to recover at the next start, and nothing more is
-  // written after this.
-  if (recovery_) recovery_->RemoveOnCleanQuit();
-  recovery_.reset();
+void MainWindow::EndProgram() {
   // Leaves the event loop once the handler that asked has returned.
   QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
                             Qt::QueuedConnection);

@@ -21,9 +21,6 @@ namespace tovk::ui {
 
 class RateChart;
 
-// How many runs of the practice history the summary lists.
-constexpr std::size_t kHistoryRunsShown = 10;
-
 class ResultsDialog : public QDialog {
   Q_OBJECT
 

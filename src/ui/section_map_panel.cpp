@@ -93,11 +93,11 @@ void SectionCell::mousePressEvent(QMouseEvent* event) {
 
 SectionMapPanel::SectionMapPanel(const std::array<QString, kSectionCount>& names, QWidget* parent)
     : QWidget(parent) {
-  setObjectName(QStringLiteral("Panel2"));
+  setObjectName(QStringLiteral("SectionMap"));
   setFixedWidth(kPanelWidth);
   setMinimumHeight(kMapHeight);
   auto* map = new CaptionBox(QStringLiteral("Sections"), this);
-  map->setObjectName(QStringLiteral("GroupBox1"));
+  map->setObjectName(QStringLiteral("Sections"));
   // Set once here, the small font reaches every box and cell as it is made.
   map->setFont(SmallFont());
   map->setGeometry(0, 0, kPanelWidth, kMapHeight);

@@ -67,7 +67,7 @@ class SectionMapPanel : public QWidget {
   CaptionBox* Area(int area) const { return areas_[area]; }
 
  signals:
-  // A click on any cell (`Label1Click`).
+  // A click on any cell (`SectionMapClicked`).
   void cellClicked(int section);
 
  private:

@@ -16,10 +16,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "engine/actions.h"
-#include "persist/game_files.h"
 #include "ui/colours.h"
-#include "ui/main_window.h"
 
 #include "ui/upper_case.h"
 
@@ -36,17 +33,17 @@ struct LabelLayout {
 // Left column: the text windows; middle: the button groups and, after an
 // empty line, the call areas; right: the section cells.
 constexpr std::array<LabelLayout, kColourLabelCount> kLabels{{
-    {"Label2", "Needed", 2, 0},
-    {"Label3", "Heard", 2, 1},
-    {"Label4", "Worked", 2, 2},
-    {"Labelincoming", "Incoming", 0, 1},
-    {"Labeloutgoing", "Outgoing", 0, 0},
-    {"Labellog", "Log", 0, 2},
-    {"Labelradio", "Radio group", 1, 0},
-    {"Labeldata", "Data group", 1, 2},
-    {"Labelmacro", "Macro group", 1, 1},
-    {"Labelmisc", "Misc group", 1, 3},
-    {"Labelsections", "Section Call areas", 1, 5},
+    {"NeededColour", "Needed", 2, 0},
+    {"HeardColour", "Heard", 2, 1},
+    {"WorkedColour", "Worked", 2, 2},
+    {"IncomingColour", "Incoming", 0, 1},
+    {"OutgoingColour", "Outgoing", 0, 0},
+    {"LogColour", "Log", 0, 2},
+    {"RadioColour", "Radio group", 1, 0},
+    {"DataColour", "Data group", 1, 2},
+    {"MacroColour", "Macro group", 1, 1},
+    {"MiscColour", "Misc group", 1, 3},
+    {"SectionsColour", "Section Call areas", 1, 5},
 }};
 
 QString Q(const std::string& text) {
@@ -56,88 +53,13 @@ QString Q(const std::string& text) {
 MemoId MemoOf(FontEntry entry) {
   switch (entry) {
     case FontEntry::Incoming:
-      return MemoId::Memo1;
+      return MemoId::Incoming;
     case FontEntry::Outgoing:
-      return MemoId::Memo3;
+      return MemoId::Outgoing;
     case FontEntry::Log:
-      return MemoId::Memo2;
+      return MemoId::Log;
   }
-  return MemoId::Memo1;
-}
-
-const FontLook& FontOf(const WindowLook& look, MemoId memo) {
-  switch (memo) {
-    case MemoId::Memo1:
-      return look.incomingFont;
-    case MemoId::Memo2:
-      return look.logFont;
-    case MemoId::Memo3:
-      return look.outgoingFont;
-  }
-  return look.incomingFont;
-}
-
-// The colour a label stands for, as the game holds it now.
-Colour CurrentColour(const Game& g, ColourLabel label) {
-  const WindowLook& look = g.Look;
-  switch (label) {
-    case ColourLabel::Needed:
-      return g.NeededColour;
-    case ColourLabel::Heard:
-      return g.HeardColour;
-    case ColourLabel::Worked:
-      return g.WorkedColour;
-    case ColourLabel::Incoming:
-      return look.incomingColour;
-    case ColourLabel::Outgoing:
-      return look.outgoingColour;
-    case ColourLabel::Log:
-      return look.logColour;
-    case ColourLabel::Radio:
-      return look.radioColour;
-    case ColourLabel::Data:
-      return look.dataColour;
-    case ColourLabel::Macro:
-      return look.macrosColour;
-    case ColourLabel::Misc:
-      return look.miscColour;
-    case ColourLabel::Sections:
-      return g.SectionsColour;
-  }
-  return g.NeededColour;
-}
-
-// Gives the colour to what the label stands for.
-void ApplyColour(TFormMain& main, ColourLabel label, Colour colour) {
-  Game& g = main.game();
-  switch (label) {
-    case ColourLabel::Needed:
-      g.NeededColour = colour;
-      return;
-    case ColourLabel::Heard:
-      g.HeardColour = colour;
-      return;
-    case ColourLabel::Worked:
-      g.WorkedColour = colour;
-      return;
-    case ColourLabel::Incoming:
-      return main.SetMemoColour(MemoId::Memo1, colour);
-    case ColourLabel::Outgoing:
-      return main.SetMemoColour(MemoId::Memo3, colour);
-    case ColourLabel::Log:
-      return main.SetMemoColour(MemoId::Memo2, colour);
-    case ColourLabel::Radio:  // also the "Band" box
-      return main.SetGroupColour(ButtonGroup::Radio, colour);
-    case ColourLabel::Data:  // also the "QSO #" box
-      return main.SetGroupColour(ButtonGroup::Data, colour);
-    case ColourLabel::Macro:
-      return main.SetGroupColour(ButtonGroup::Macro, colour);
-    case ColourLabel::Misc:
-      return main.SetGroupColour(ButtonGroup::Misc, colour);
-    case ColourLabel::Sections:
-      g.SectionsColour = colour;
-      return;
-  }
+  return MemoId::Incoming;
 }
 
 std::optional<QColor> AskColour(const QColor& start, QWidget* parent) {
@@ -207,12 +129,12 @@ QGroupBox* EditGroup(const QString& caption, QLineEdit* edit, QWidget* parent) {
 
 }  // namespace
 
-TFormParameters::TFormParameters(TFormMain& main)
-    : QDialog(&main), main_(main), chooseColour_(AskColour), chooseFont_(AskFont) {
-  setObjectName(QStringLiteral("TFormParameters"));
+SettingsDialog::SettingsDialog(SettingsEditor& editor, QWidget* parent)
+    : QDialog(parent), editor_(editor), chooseColour_(AskColour), chooseFont_(AskFont) {
+  setObjectName(QStringLiteral("SettingsDialog"));
   setWindowTitle(QStringLiteral("Settings"));
   setAccessibleName(QStringLiteral("Settings"));
-  setFont(main.font());
+  if (parent != nullptr) setFont(parent->font());
   setModal(true);
 
   auto* column = new QVBoxLayout(this);
@@ -221,7 +143,7 @@ TFormParameters::TFormParameters(TFormMain& main)
   column->setMenuBar(menu_);
 
   notebook_ = new QTabWidget(this);
-  Name(notebook_, "TabbedNotebook1", QStringLiteral("Settings pages"));
+  Name(notebook_, "Pages", QStringLiteral("Settings pages"));
   notebook_->addTab(BuildTimeOutPage(), QStringLiteral("Time out"));
   notebook_->addTab(BuildMyStationPage(), QStringLiteral("My station"));
   notebook_->addTab(BuildColoursPage(), QStringLiteral("Colours"));
@@ -232,10 +154,10 @@ TFormParameters::TFormParameters(TFormMain& main)
   auto* buttonRow = new QHBoxLayout;
   buttonRow->addStretch(1);
   ok_ = new QPushButton(QStringLiteral("OK"), this);
-  Name(ok_, "BitBtn1", QStringLiteral("OK"));
+  Name(ok_, "Ok", QStringLiteral("OK"));
   ok_->setDefault(true);
   cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
-  Name(cancel_, "BitBtn3", QStringLiteral("Cancel"));
+  Name(cancel_, "Cancel", QStringLiteral("Cancel"));
   // OK keeps its place while Cancel comes and goes with the pages.
   QSizePolicy cancelPolicy = cancel_->sizePolicy();
   cancelPolicy.setRetainSizeWhenHidden(true);
@@ -252,9 +174,9 @@ TFormParameters::TFormParameters(TFormMain& main)
                std::max(kSettingsHeight, needed.height()));
 }
 
-void TFormParameters::BuildFontsMenu() {
+void SettingsDialog::BuildFontsMenu() {
   menu_ = new QMenuBar(this);
-  menu_->setObjectName(QStringLiteral("MainMenu1"));
+  menu_->setObjectName(QStringLiteral("SettingsMenu"));
   menu_->setAccessibleName(QStringLiteral("Settings menu"));
   QMenu* fonts = menu_->addMenu(QStringLiteral("Fonts"));
   fonts->setAccessibleName(QStringLiteral("Fonts"));
@@ -263,14 +185,14 @@ void TFormParameters::BuildFontsMenu() {
   fontEntries_[2] = fonts->addAction(QStringLiteral("Log"));
 }
 
-QWidget* TFormParameters::BuildTimeOutPage() {
+QWidget* SettingsDialog::BuildTimeOutPage() {
   auto* page = new QWidget;
   auto* column = new QVBoxLayout(page);
   auto* group = new QGroupBox(QStringLiteral("Set Time Out"), page);
-  Name(group, "GroupBoxtimeout", QStringLiteral("Set Time Out"));
+  Name(group, "SetTimeOut", QStringLiteral("Set Time Out"));
   auto* grid = new QGridLayout(group);
-  spinHours_ = SpinEdit("SpinEditHr", 60, 2, QStringLiteral("Hours"), group);
-  spinMinutes_ = SpinEdit("SpinEditMin", 59, 30, QStringLiteral("Minutes"), group);
+  spinHours_ = SpinEdit("Hours", 60, 2, QStringLiteral("Hours"), group);
+  spinMinutes_ = SpinEdit("Minutes", 59, 30, QStringLiteral("Minutes"), group);
   auto* hoursCaption = new QLabel(QStringLiteral("Hours"), group);
   hoursCaption->setBuddy(spinHours_);
   auto* minutesCaption = new QLabel(QStringLiteral("Minutes"), group);
@@ -285,24 +207,24 @@ QWidget* TFormParameters::BuildTimeOutPage() {
   return page;
 }
 
-QWidget* TFormParameters::BuildMyStationPage() {
+QWidget* SettingsDialog::BuildMyStationPage() {
   auto* page = new QWidget;
   auto* grid = new QGridLayout(page);
-  edit1_ = new QLineEdit(page);
-  Name(edit1_, "Edit1", QStringLiteral("My Callsign"));
-  edit1_->setValidator(new UpperCase(edit1_));
-  edit3_ = new QLineEdit(page);
-  Name(edit3_, "Edit3", QStringLiteral("My Check"));
-  grid->addWidget(EditGroup(QStringLiteral("My Callsign"), edit1_, page), 0, 0);
-  grid->addWidget(EditGroup(QStringLiteral("My Check"), edit3_, page), 1, 0);
-  grid->addWidget(RadioGroup("RadioGroup1", QStringLiteral("Power (W)"),
+  callsign_ = new QLineEdit(page);
+  Name(callsign_, "MyCallsign", QStringLiteral("My Callsign"));
+  callsign_->setValidator(new UpperCase(callsign_));
+  check_ = new QLineEdit(page);
+  Name(check_, "MyCheck", QStringLiteral("My Check"));
+  grid->addWidget(EditGroup(QStringLiteral("My Callsign"), callsign_, page), 0, 0);
+  grid->addWidget(EditGroup(QStringLiteral("My Check"), check_, page), 1, 0);
+  grid->addWidget(RadioGroup("Power", QStringLiteral("Power (W)"),
                              {QStringLiteral("100"), QStringLiteral("1000")}, power_, page),
                   2, 0);
   grid->setRowStretch(3, 1);
   return page;
 }
 
-QWidget* TFormParameters::BuildColoursPage() {
+QWidget* SettingsDialog::BuildColoursPage() {
   auto* page = new QWidget;
   auto* grid = new QGridLayout(page);
   grid->setHorizontalSpacing(6);
@@ -322,32 +244,32 @@ QWidget* TFormParameters::BuildColoursPage() {
   return page;
 }
 
-QWidget* TFormParameters::BuildMiscPage() {
+QWidget* SettingsDialog::BuildMiscPage() {
   auto* page = new QWidget;
   auto* grid = new QGridLayout(page);
-  edit2_ = new QLineEdit(page);
+  savedGame_ = new QLineEdit(page);
   // Only a chosen file counts; typing a name here would change nothing.
-  edit2_->setReadOnly(true);
-  Name(edit2_, "Edit2", QStringLiteral("Save Game file"),
+  savedGame_->setReadOnly(true);
+  Name(savedGame_, "SavedGameFile", QStringLiteral("Save Game file"),
        QStringLiteral("Click to change Save Game file"));
-  edit2_->installEventFilter(this);
-  grid->addWidget(EditGroup(QStringLiteral("Save Game file"), edit2_, page), 0, 0);
-  grid->addWidget(RadioGroup("RadioGroup2", QStringLiteral("Section Display"),
+  savedGame_->installEventFilter(this);
+  grid->addWidget(EditGroup(QStringLiteral("Save Game file"), savedGame_, page), 0, 0);
+  grid->addWidget(RadioGroup("SectionDisplay", QStringLiteral("Section Display"),
                              {QStringLiteral("Left"), QStringLiteral("Right")}, side_, page),
                   1, 0);
 
   auto* boxes = new QVBoxLayout;
   autodetect_ =
-      CheckBox("CheckBoxAutodetect", QStringLiteral("Auto detect"), true,
+      CheckBox("AutoDetect", QStringLiteral("Auto detect"), true,
                QStringLiteral("Automatically detects parts of incoming QSO message"), page);
-  autoclear_ = CheckBox("CheckBoxAutoclear", QStringLiteral("Auto clear"), true,
+  autoclear_ = CheckBox("AutoClear", QStringLiteral("Auto clear"), true,
                         QStringLiteral("Clears incoming QSO message"), page);
-  assist_ = CheckBox("CheckBoxassist", QStringLiteral("Log Assist"), true,
+  assist_ = CheckBox("LogAssist", QStringLiteral("Log Assist"), true,
                      QStringLiteral("Inhibits logging until QSO message is sent"), page);
-  silentmode_ = CheckBox("CheckBoxsilentmode", QStringLiteral("Silent mode"), false, {}, page);
-  autosave_ = CheckBox("CheckBoxautosave", QStringLiteral("Auto save"), false,
+  silentmode_ = CheckBox("SilentMode", QStringLiteral("Silent mode"), false, {}, page);
+  autosave_ = CheckBox("AutoSave", QStringLiteral("Auto save"), false,
                        QStringLiteral("Automatic save and restore of game"), page);
-  debug_ = CheckBox("CheckBox1", QStringLiteral("Debug"), false, {}, page);
+  debug_ = CheckBox("Debug", QStringLiteral("Debug"), false, {}, page);
   debug_->hide();
   for (QCheckBox* box : {autodetect_, autoclear_, assist_, silentmode_, autosave_, debug_}) {
     boxes->addWidget(box);
@@ -358,107 +280,124 @@ QWidget* TFormParameters::BuildMiscPage() {
   return page;
 }
 
-void TFormParameters::ConnectControls() {
-  Game& g = main_.game();
-  connect(fontEntries_[0], &QAction::triggered, this,
-          [this] { Incoming1Click(FontEntry::Incoming); });
-  connect(fontEntries_[1], &QAction::triggered, this,
-          [this] { Incoming1Click(FontEntry::Outgoing); });
-  connect(fontEntries_[2], &QAction::triggered, this, [this] { Incoming1Click(FontEntry::Log); });
-  connect(notebook_, &QTabWidget::currentChanged, this, [this] { TabbedNotebook1Click(); });
+void SettingsDialog::ConnectControls() {
+  connect(fontEntries_[0], &QAction::triggered, this, [this] { ChooseFont(FontEntry::Incoming); });
+  connect(fontEntries_[1], &QAction::triggered, this, [this] { ChooseFont(FontEntry::Outgoing); });
+  connect(fontEntries_[2], &QAction::triggered, this, [this] { ChooseFont(FontEntry::Log); });
+  connect(notebook_, &QTabWidget::currentChanged, this, [this] { PageChosen(); });
   for (int i = 0; i < kColourLabelCount; ++i) {
     connect(labels_[i], &QPushButton::clicked, this,
-            [this, i] { Label2Click(static_cast<ColourLabel>(i)); });
+            [this, i] { ChooseColour(static_cast<ColourLabel>(i)); });
   }
-  // Radio items run their group's handler when the player picks them.
+  // Radio items take effect when the player picks them.
   for (int item = 0; item < 2; ++item) {
-    connect(power_[item], &QRadioButton::clicked, this,
-            [&g, item] { tovk::RadioGroup1Click(g, item); });
-    connect(side_[item], &QRadioButton::clicked, this,
-            [&g, item] { tovk::RadioGroup2Click(g, item); });
+    connect(power_[item], &QRadioButton::clicked, this, [this, item] {
+      SettingsChange change;
+      change.power = item == 0 ? Power::Low100 : Power::High1000;
+      Apply(change);
+    });
+    connect(side_[item], &QRadioButton::clicked, this, [this, item] {
+      SettingsChange change;
+      change.sectionMapRight = item == 1;
+      Apply(change);
+    });
   }
-  // A check box runs its handler whenever its state changes, also when the
+  // A check box takes effect whenever its state changes, also when the
   // dialog sets it on opening.
-  connect(autodetect_, &QCheckBox::toggled, this,
-          [&g](bool on) { tovk::CheckBoxAutodetectClick(g, on); });
-  connect(autoclear_, &QCheckBox::toggled, this,
-          [&g](bool on) { tovk::CheckBoxAutoclearClick(g, on); });
-  connect(assist_, &QCheckBox::toggled, this, [&g](bool on) { tovk::CheckBoxassistClick(g, on); });
-  connect(silentmode_, &QCheckBox::toggled, this,
-          [&g](bool on) { tovk::CheckBoxsilentmodeClick(g, on); });
-  connect(autosave_, &QCheckBox::toggled, this,
-          [&g](bool on) { tovk::CheckBoxautosaveClick(g, on); });
-  connect(debug_, &QCheckBox::toggled, this, [&g](bool on) { tovk::CheckBox1Click(g, on); });
-  connect(ok_, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+  const std::array<std::pair<QCheckBox*, std::optional<bool> SettingsChange::*>, 6> boxes{{
+      {autodetect_, &SettingsChange::autoDetect},
+      {autoclear_, &SettingsChange::autoClear},
+      {assist_, &SettingsChange::assist},
+      {silentmode_, &SettingsChange::silentMode},
+      {autosave_, &SettingsChange::autoSave},
+      {debug_, &SettingsChange::debug},
+  }};
+  for (const auto& [box, option] : boxes) {
+    connect(box, &QCheckBox::toggled, this, [this, option = option](bool on) {
+      SettingsChange change;
+      change.*option = on;
+      Apply(change);
+    });
+  }
+  connect(ok_, &QPushButton::clicked, this, [this] { Confirm(); });
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TFormParameters::ShowPage(SettingsPage page) {
+void SettingsDialog::Apply(const SettingsChange& change) {
+  editor_.ApplySettings(change);
+}
+
+void SettingsDialog::ShowPage(SettingsPage page) {
   notebook_->setCurrentIndex(static_cast<int>(page));
 }
 
-void TFormParameters::showEvent(QShowEvent* event) {
+void SettingsDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (shown_) return;
   shown_ = true;
-  FormShow();
+  ShowSettings();
 }
 
-void TFormParameters::FormShow() {
-  Game& g = main_.game();
-  move(main_.x() + main_.width() / 2 - width() / 2, main_.y() + main_.height() / 2 - height() / 2);
+void SettingsDialog::ShowSettings() {
+  const GameState& s = editor_.Settings();
+  if (const QWidget* over = parentWidget()) {
+    move(over->x() + over->width() / 2 - width() / 2,
+         over->y() + over->height() / 2 - height() / 2);
+  }
 
-  edit1_->setText(Q(g.Mycall.str()));
+  callsign_->setText(Q(s.Mycall.str()));
   ShowSavedGameName();
-  edit3_->setText(Q(g.Mycheck.str()));
+  check_->setText(Q(s.Mycheck.str()));
 
   for (int i = 0; i < kColourLabelCount; ++i) {
     const auto label = static_cast<ColourLabel>(i);
-    PaintLabel(label, ToQColor(CurrentColour(g, label)));
+    PaintLabel(label, ToQColor(ColourOf(s, label)));
   }
 
-  debug_->setChecked(g.Debug);
+  debug_->setChecked(s.Debug);
 
   // Choosing the items re-derives the power and the panel's side, as a
   // click would: a precedence other than "A" becomes "B".
-  const int power = g.Myprec == "A" ? 0 : 1;
-  power_[power]->setChecked(true);
-  tovk::RadioGroup1Click(g, power);
-  const int side = g.SectionPosition == "R" ? 1 : 0;
-  side_[side]->setChecked(true);
-  tovk::RadioGroup2Click(g, side);
+  SettingsChange chosen;
+  chosen.power = s.Myprec == "A" ? Power::Low100 : Power::High1000;
+  chosen.sectionMapRight = s.SectionPosition == "R";
+  power_[*chosen.power == Power::Low100 ? 0 : 1]->setChecked(true);
+  side_[*chosen.sectionMapRight ? 1 : 0]->setChecked(true);
+  Apply(chosen);
 
   {
     const QSignalBlocker quiet(silentmode_);
-    silentmode_->setChecked(g.SilentMode);
+    silentmode_->setChecked(s.SilentMode);
   }
-  autoclear_->setChecked(g.AutoClear);
-  autodetect_->setChecked(g.AutoDetect);
-  assist_->setChecked(g.Assist);
+  autoclear_->setChecked(s.AutoClear);
+  autodetect_->setChecked(s.AutoDetect);
+  assist_->setChecked(s.Assist);
 
-  TabbedNotebook1Click();
-  autosave_->setChecked(g.AutoSave);
+  PageChosen();
+  autosave_->setChecked(s.AutoSave);
 }
 
-void TFormParameters::TabbedNotebook1Click() {
+void SettingsDialog::PageChosen() {
   // Only the "Time out" page can be left without OK.
   cancel_->setVisible(notebook_->currentIndex() == static_cast<int>(SettingsPage::TimeOut));
 }
 
-void TFormParameters::BitBtn1Click() {
+void SettingsDialog::Confirm() {
   spinHours_->interpretText();
   spinMinutes_->interpretText();
-  const SettingsOk ok{edit1_->text().toStdString(), edit3_->text().toStdString(),
-                      spinHours_->value(), spinMinutes_->value()};
-  tovk::BitBtn1Click(main_.game(), ok);
+  SettingsChange change;
+  change.ownStation =
+      OwnStationChange{callsign_->text().toStdString(), check_->text().toStdString()};
+  change.timeout = TimeoutLength{spinHours_->value(), spinMinutes_->value()};
+  Apply(change);
   accept();
 }
 
-QColor TFormParameters::LabelColour(ColourLabel label) const {
+QColor SettingsDialog::LabelColour(ColourLabel label) const {
   return labelColours_[static_cast<int>(label)];
 }
 
-void TFormParameters::PaintLabel(ColourLabel label, const QColor& colour) {
+void SettingsDialog::PaintLabel(ColourLabel label, const QColor& colour) {
   labelColours_[static_cast<int>(label)] = colour;
   // Dark backgrounds get a white caption, so that every label stays legible.
   const QString text = colour.lightness() < 110 ? QStringLiteral("white") : QStringLiteral("black");
@@ -469,52 +408,55 @@ void TFormParameters::PaintLabel(ColourLabel label, const QColor& colour) {
           .arg(colour.name(), text));
 }
 
-void TFormParameters::Label2Click(ColourLabel label) {
+void SettingsDialog::ChooseColour(ColourLabel label) {
   const std::optional<QColor> chosen = chooseColour_(lastColour_, this);
   if (!chosen || !chosen->isValid()) return;
   lastColour_ = *chosen;
-  ApplyColour(main_, label, FromQColor(*chosen));
+  SettingsChange change;
+  change.colour = {label, FromQColor(*chosen)};
+  Apply(change);
   PaintLabel(label, *chosen);
-  RepaintSectionMap(main_.game());
 }
 
-void TFormParameters::Incoming1Click(FontEntry entry) {
+void SettingsDialog::ChooseFont(FontEntry entry) {
   const MemoId memo = MemoOf(entry);
-  const std::optional<QFont> chosen = chooseFont_(main_.Memo(memo)->font(), this);
+  const FontLook& now = FontOf(editor_.Settings().Look, memo);
+  const std::optional<QFont> chosen = chooseFont_(ToQFont(now), this);
   if (!chosen) return;
-  const Colour textColour = FontOf(main_.game().Look, memo).colour;
-  main_.SetMemoFont(memo, ToFontLook(*chosen, textColour));
+  SettingsChange change;
+  change.font = {memo, ToFontLook(*chosen, now.colour)};
+  Apply(change);
 }
 
-void TFormParameters::Edit2Click() {
-  tovk::Edit2Click(main_.game());
+void SettingsDialog::ChooseSavedGameFile() {
+  editor_.ChooseSavedGameFile();
   ShowSavedGameName();
 }
 
-void TFormParameters::ShowSavedGameName() {
-  const std::filesystem::path file(main_.game().SavedGameFile);
-  edit2_->setText(QString::fromStdString(file.filename().string()));
+void SettingsDialog::ShowSavedGameName() {
+  const std::filesystem::path file(editor_.Settings().SavedGameFile);
+  savedGame_->setText(QString::fromStdString(file.filename().string()));
 }
 
-bool TFormParameters::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != edit2_) return QDialog::eventFilter(watched, event);
+bool SettingsDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != savedGame_) return QDialog::eventFilter(watched, event);
   if (event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    Edit2Click();
+    ChooseSavedGameFile();
     return true;
   }
   if (event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
-      Edit2Click();
+      ChooseSavedGameFile();
       return true;
     }
   }
   return QDialog::eventFilter(watched, event);
 }
 
-void RunTFormParameters(TFormMain& main, SettingsPage page) {
-  TFormParameters dialog(main);
+void ExecSettingsDialog(SettingsEditor& editor, SettingsPage page, QWidget* parent) {
+  SettingsDialog dialog(editor, parent);
   dialog.ShowPage(page);
   dialog.exec();
 }

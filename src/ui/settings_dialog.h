@@ -1,8 +1,9 @@
 // The settings dialog: the timeout, the own station, the colours of the
 // section map and the main window, the fonts of the three text windows, the
 // saved-game file, the section panel's side and the operating options. It is
-// made for each opening and destroyed after; every control calls the game's
-// settings operations, most at once, the callsign, check and timeout on OK.
+// made for each opening and destroyed after; it edits the settings through
+// the narrow SettingsEditor, most at once, the callsign, check and timeout
+// on OK.
 #pragma once
 
 #include <QCheckBox>
@@ -19,36 +20,22 @@
 #include <functional>
 #include <optional>
 
-#include "world/screen.h"
+#include "app/settings_change.h"
 
 namespace tovk::ui {
 
-class TFormMain;
-
-// The eleven colour labels of the "Colours" page.
-enum class ColourLabel {
-  Needed,    // Label2
-  Heard,     // Label3
-  Worked,    // Label4
-  Incoming,  // Labelincoming
-  Outgoing,  // Labeloutgoing
-  Log,       // Labellog
-  Radio,     // Labelradio
-  Data,      // Labeldata
-  Macro,     // Labelmacro
-  Misc,      // Labelmisc
-  Sections,  // Labelsections
-};
-constexpr int kColourLabelCount = 11;
+// The colour labels of the "Colours" page colour the items of the settings.
+using ColourLabel = ColourItem;
+constexpr int kColourLabelCount = kColourItemCount;
 
 // The entries of the dialog's "Fonts" menu.
 enum class FontEntry { Incoming, Outgoing, Log };
 
-class TFormParameters : public QDialog {
+class SettingsDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TFormParameters(TFormMain& main);
+  SettingsDialog(SettingsEditor& editor, QWidget* parent);
 
   // The colour and font dialogs; tests answer them from scripts. Nothing
   // returned means the player cancelled.
@@ -61,33 +48,33 @@ class TFormParameters : public QDialog {
   void ShowPage(SettingsPage page);
 
   // --- The controls, for the tests ---
-  QTabWidget* TabbedNotebook1() const { return notebook_; }
-  QSpinBox* SpinEditHr() const { return spinHours_; }
-  QSpinBox* SpinEditMin() const { return spinMinutes_; }
-  QLineEdit* Edit1() const { return edit1_; }
-  QLineEdit* Edit2() const { return edit2_; }
-  QLineEdit* Edit3() const { return edit3_; }
-  QRadioButton* RadioGroup1Item(int item) const { return power_[item]; }
-  QRadioButton* RadioGroup2Item(int item) const { return side_[item]; }
-  QCheckBox* CheckBoxAutodetect() const { return autodetect_; }
-  QCheckBox* CheckBoxAutoclear() const { return autoclear_; }
-  QCheckBox* CheckBoxassist() const { return assist_; }
-  QCheckBox* CheckBoxsilentmode() const { return silentmode_; }
-  QCheckBox* CheckBoxautosave() const { return autosave_; }
-  QCheckBox* CheckBox1() const { return debug_; }
+  QTabWidget* Notebook() const { return notebook_; }
+  QSpinBox* HoursBox() const { return spinHours_; }
+  QSpinBox* MinutesBox() const { return spinMinutes_; }
+  QLineEdit* CallsignEdit() const { return callsign_; }
+  QLineEdit* SavedGameEdit() const { return savedGame_; }
+  QLineEdit* CheckEdit() const { return check_; }
+  QRadioButton* PowerItem(int item) const { return power_[item]; }
+  QRadioButton* SideItem(int item) const { return side_[item]; }
+  QCheckBox* AutoDetectBox() const { return autodetect_; }
+  QCheckBox* AutoClearBox() const { return autoclear_; }
+  QCheckBox* AssistBox() const { return assist_; }
+  QCheckBox* SilentModeBox() const { return silentmode_; }
+  QCheckBox* AutoSaveBox() const { return autosave_; }
+  QCheckBox* DebugBox() const { return debug_; }
   QPushButton* Label(ColourLabel label) const { return labels_[static_cast<int>(label)]; }
   QAction* FontsEntry(FontEntry entry) const { return fontEntries_[static_cast<int>(entry)]; }
   QMenuBar* Menu() const { return menu_; }
-  QPushButton* BitBtn1() const { return ok_; }
-  QPushButton* BitBtn3() const { return cancel_; }
+  QPushButton* OkButton() const { return ok_; }
+  QPushButton* CancelButton() const { return cancel_; }
 
   // The colour a label shows.
   QColor LabelColour(ColourLabel label) const;
 
   // Clicking a colour label, a "Fonts" entry, the saved-game field.
-  void Label2Click(ColourLabel label);
-  void Incoming1Click(FontEntry entry);
-  void Edit2Click();
+  void ChooseColour(ColourLabel label);
+  void ChooseFont(FontEntry entry);
+  void ChooseSavedGameFile();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -100,13 +87,14 @@ class TFormParameters : public QDialog {
   QWidget* BuildMiscPage();
   void BuildFontsMenu();
   void ConnectControls();
-  void FormShow();
-  void TabbedNotebook1Click();
-  void BitBtn1Click();
+  void ShowSettings();
+  void PageChosen();
+  void Confirm();
+  void Apply(const SettingsChange& change);
   void PaintLabel(ColourLabel label, const QColor& colour);
   void ShowSavedGameName();
 
-  TFormMain& main_;
+  SettingsEditor& editor_;
   bool shown_ = false;
   QColor lastColour_ = Qt::black;  // what the colour dialog returned last
   std::array<QColor, kColourLabelCount> labelColours_{};
@@ -118,9 +106,9 @@ class TFormParameters : public QDialog {
   QTabWidget* notebook_ = nullptr;
   QSpinBox* spinHours_ = nullptr;
   QSpinBox* spinMinutes_ = nullptr;
-  QLineEdit* edit1_ = nullptr;
-  QLineEdit* edit2_ = nullptr;
-  QLineEdit* edit3_ = nullptr;
+  QLineEdit* callsign_ = nullptr;
+  QLineEdit* savedGame_ = nullptr;
+  QLineEdit* check_ = nullptr;
   std::array<QRadioButton*, 2> power_{};
   std::array<QRadioButton*, 2> side_{};
   QCheckBox* autodetect_ = nullptr;
@@ -134,9 +122,9 @@ class TFormParameters : public QDialog {
   QPushButton* cancel_ = nullptr;
 };
 
-// "Settings" and the Timeout button: makes the dialog over the main window,
-// brings `page` to the front, runs it modally and destroys it.
-void RunTFormParameters(TFormMain& main, SettingsPage page);
+// "Settings" and the Timeout button: makes the dialog over `parent`, brings
+// `page` to the front, runs it modally and destroys it.
+void ExecSettingsDialog(SettingsEditor& editor, SettingsPage page, QWidget* parent);
 
 // The fixed size of the dialog: large enough for its pages in any font.
 constexpr int kSettingsWidth = 330;

@@ -19,8 +19,8 @@ void Game::ClearMemo(MemoId id) {
   screen.ClearLines(id);
 }
 
-void Game::SetTimer1(bool enabled) {
-  Timer1 = enabled;
+void Game::SetAutoCqTimer(bool enabled) {
+  autoCqTimer = enabled;
   screen.SetTimerEnabled(enabled);
 }
 
@@ -39,10 +39,11 @@ void Game::SetQsoNumber(const std::string& text) {
   screen.SetQsoNumber(text);
 }
 
-void Game::SetStatusPanel(int index, const std::string& text) {
+void Game::SetStatusPanel(StatusPanel panel, const std::string& text) {
+  const int index = static_cast<int>(panel);
   if (index < 0 || index >= kStatusPanelCount) return;
   statusPanel[index] = text;
-  screen.SetStatusPanel(index, text);
+  screen.SetStatusPanel(panel, text);
 }
 
 void Game::SetCallButtonCaption(const std::string& caption) {
@@ -50,7 +51,7 @@ void Game::SetCallButtonCaption(const std::string& caption) {
   screen.SetCallButtonCaption(caption);
 }
 
-void Game::ShowNotebookPage(int page) {
+void Game::ShowNotebookPage(NotebookPage page) {
   notebookPage = page;
   screen.ShowNotebookPage(page);
 }

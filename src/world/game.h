@@ -33,8 +33,8 @@ struct Game : GameState {
   std::array<bool, kButtonCount> buttonEnabled{};
   std::string callButtonCaption = "QRZ";
   std::array<std::string, kStatusPanelCount> statusPanel{};
-  bool Timer1 = false;  // the Auto CQ timer is enabled
-  int notebookPage = 0;
+  bool autoCqTimer = false;  // the Auto CQ timer is enabled
+  NotebookPage notebookPage = NotebookPage::Qso;
   std::array<Colour, kSectionCount> sectionCellColour{};
   std::array<Colour, kAreaCount> areaBoxColour{};
 
@@ -51,9 +51,11 @@ struct Game : GameState {
   // copy of the game can follow.
   int checkpoints = 0;
 
-  // The end of this contest has been reported to the front-end: the results
-  // summary and the practice history happen once per contest.
+  // The end of this contest has been reported ("Contest is over" the first
+  // time): the results summary and the practice history happen once per
+  // contest, when the application sees the end pending.
   bool contestEndHandled = false;
+  bool contestEndPending = false;
 
   // Depth of operations in progress; a timer tick that arrives while an
   // operation is running (a modal box keeps the event loop going) is skipped.
@@ -65,14 +67,17 @@ struct Game : GameState {
   void AppendLine(MemoId id, std::string line);
   void ClearMemo(MemoId id);
   void ShowMessage(const std::string& text) { screen.ShowMessage(text); }
-  void SetTimer1(bool enabled);
+  void SetAutoCqTimer(bool enabled);
   void SetButtonEnabled(Button button, bool enabled);
   bool IsEnabled(Button button) const { return buttonEnabled[static_cast<int>(button)]; }
   void SetBandBox(const std::string& band);
   void SetQsoNumber(const std::string& text);
-  void SetStatusPanel(int index, const std::string& text);
+  void SetStatusPanel(StatusPanel panel, const std::string& text);
+  const std::string& StatusText(StatusPanel panel) const {
+    return statusPanel[static_cast<int>(panel)];
+  }
   void SetCallButtonCaption(const std::string& caption);
-  void ShowNotebookPage(int page);
+  void ShowNotebookPage(NotebookPage page);
   void PaintSectionCell(int section, Colour colour);
   void PaintAreaBox(int area, Colour colour);
 

@@ -1,7 +1,7 @@
-// The whole simulated contest: the player's station, the station in hand, the
-// exchange being copied, the clock, the score, the station pool, the sections
-// and the options. One object holds it all; the operations read and write its
-// members by the game's established names.
+// The whole simulated contest: the player's station, the contact in hand,
+// the clock, the log and score, the station pool, the section map, the radio
+// and the options, each a group of its own, joined into one object whose
+// members keep the game's established names.
 #pragma once
 
 #include <array>
@@ -40,6 +40,46 @@ enum StationStateValue : std::uint8_t {
   ssCQSent = 6,
   ssHeardSection = 7,
 };
+
+// The parts of the other station's exchange, as PartReceived and PartText
+// index them. The word "Check" is a part of its own; Signoff marks that the
+// station has sent its exchange or thanked.
+enum class Part : std::uint8_t {
+  Number = 0,
+  Precedence = 1,
+  Call = 2,
+  CheckWord = 3,
+  Check = 4,
+  Section = 5,
+  Signoff = 7,
+};
+constexpr int kPartSlots = 8;  // entries 0..7; entry 6 is never used
+
+// The five parts the player must copy before a contact can be logged.
+constexpr std::array<Part, 5> kExchangeParts{Part::Number, Part::Precedence, Part::Call,
+                                             Part::Check, Part::Section};
+
+// A value for each part of the exchange, indexed by the part.
+template <class T>
+class ByPart {
+ public:
+  T& operator[](Part part) { return values_[static_cast<std::size_t>(part)]; }
+  const T& operator[](Part part) const { return values_[static_cast<std::size_t>(part)]; }
+  // Every entry in slot order, for the saved game and the variable listing.
+  std::array<T, kPartSlots>& entries() { return values_; }
+  const std::array<T, kPartSlots>& entries() const { return values_; }
+  void fill(const T& value) { values_.fill(value); }
+  friend bool operator==(const ByPart&, const ByPart&) = default;
+
+ private:
+  std::array<T, kPartSlots> values_{};
+};
+
+// How far a section has come on the section map.
+enum class SectionState : std::uint8_t { Needed = 0, Heard = 1, Worked = 2 };
+
+// Whether a pool station has been logged (the saved game also knows heard).
+enum class StationLogState : std::uint8_t { NotWorked = 0, Heard = 1, Worked = 2 };
 
 constexpr int kPoolCapacity = 3200;  // stations a station list may fill
 constexpr int kPoolSize = 3201;      // entries 0..3200 of the pool arrays
@@ -81,18 +121,18 @@ struct WindowLook {
   Colour qsoNumberColour = 15780518;  // follows dataColour
 };
 
-struct GameState {
-  GameState();
-
-  // Own station.
+// The player's own station.
+struct OwnStation {
   Text<10> Mycall = "Q1AAA";
   Text<1> Myprec = "A";
   Text<2> Mycheck = "68";
   std::string Mysection = "MDC";
   Text<80> CQText;
   int PowerFactor = 30;
+};
 
-  // The other station and the QSO in hand.
+// The other station and the contact in hand.
+struct ContactInHand {
   int StationIndex = 666;
   Text<10> Hiscall = "Q2BBB";
   Text<1> Hisprec = "Z";
@@ -101,14 +141,24 @@ struct GameState {
   Text<6> Hissection = "NONE";
   Text<25> OtherCall = "Q1AAA";
   std::uint8_t StationState = ssNone;
-  std::array<bool, 8> PartReceived{};
-  std::array<Text<10>, 8> PartText{};
+  ByPart<bool> PartReceived{};
+  ByPart<Text<10>> PartText{};
   bool ExchangeSent = false;
   int CallAttempts = 0;
   bool StationHeard = false;
-  Text<3> Band = "99";
+};
 
-  // Contest clock and operating time.
+// The five parts the player must copy have all been received (the word
+// "Check" always counts as present).
+inline bool EveryPartReceived(const ContactInHand& c) {
+  for (Part part : kExchangeParts) {
+    if (!c.PartReceived[part]) return false;
+  }
+  return true;
+}
+
+// The contest clock and the operating time.
+struct ContestClock {
   int Day = 18;
   int Hour = 21;
   int Minute = 0;
@@ -121,32 +171,43 @@ struct GameState {
   Text<3> DayText;
   Text<3> HourText;
   Text<3> MinuteText;
-  Text<10> MynumberText;
+};
 
-  // Score and counters.
+// The log's serial number and the score's counters.
+struct LogAndScore {
   int Mynumber = 0;
+  Text<10> MynumberText;
   int SectionsWorked = 0;
   int DupeCount = 0;
   int ErrorCount = 0;
+};
 
-  // Station pool.
+// The stations that may be heard, read from the station list.
+struct StationPool {
   std::array<Text<10>, kPoolSize> StationCall{};
   std::array<int, kPoolSize> StationSection{};
-  std::array<std::uint8_t, kPoolSize> StationWorked{};
+  std::array<StationLogState, kPoolSize> StationWorked{};
   std::array<Text<3>, kPoolSize> StationBand{};
   int StationMax = 0;
+};
 
-  // Sections and call areas.
+// The sections and call areas on the section map.
+struct SectionMapState {
   std::array<Text<6>, kSectionSlots> SectionName{};
-  std::array<std::uint8_t, kSectionSlots> SectionStatus{};
+  std::array<SectionState, kSectionSlots> SectionStatus{};
   std::array<bool, kAreaCount> AreaComplete{};
+};
 
-  // Auto CQ.
+// The radio: the band and the automatic CQ caller.
+struct Radio {
+  Text<3> Band = "99";
   bool AutoCQ = false;
   int AutoCQCount = 1;
   int TenMetreZone = 9;
+};
 
-  // Options kept in the settings file.
+// The options kept in the settings file and set in the settings dialog.
+struct Options {
   bool Debug = false;
   bool SilentMode = false;
   Text<1> SectionPosition = "L";
@@ -159,17 +220,28 @@ struct GameState {
   Colour WorkedColour = 0x00FF00;
   Colour SectionsColour = 0x00FFFF;
   std::string SavedGameFile = "tovk.sav";
-
+  std::string StationFile = "TOVK.SS";
   // Length of the next timeout, set by the settings dialog's OK.
   int TimeoutHours = 0;
   int TimeoutMinutes = 0;
-
-  // Files and scratch.
-  std::string StationFile = "TOVK.SS";
-  std::string TempText;
-
-  // The main window's look, kept in the settings file.
+  // The main window's look.
   WindowLook Look;
+};
+
+// The whole contest, one object made of the groups above, each member by the
+// game's established name.
+struct GameState : OwnStation,
+                   ContactInHand,
+                   ContestClock,
+                   LogAndScore,
+                   StationPool,
+                   SectionMapState,
+                   Radio,
+                   Options {
+  GameState();
+
+  // Scratch text of the operations that build a message in steps.
+  std::string TempText;
 };
 
 }  // namespace tovk

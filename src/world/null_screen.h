@@ -11,7 +11,9 @@
 
 namespace tovk {
 
-class NullScreen : public Screen {
+// Shows nothing on top of `Base`, a Screen or an interface that extends it.
+template <class Base = Screen>
+class NullScreenOf : public Base {
  public:
   void AppendLine(MemoId, const std::string&) override {}
   void ClearLines(MemoId) override {}
@@ -24,14 +26,16 @@ class NullScreen : public Screen {
   void SetQsoNumber(const std::string&) override {}
   void SetButtonEnabled(Button, bool) override {}
   void SetCallButtonCaption(const std::string&) override {}
-  void SetStatusPanel(int, const std::string&) override {}
+  void SetStatusPanel(StatusPanel, const std::string&) override {}
   void SetTimerEnabled(bool) override {}
-  void ShowNotebookPage(int) override {}
+  void ShowNotebookPage(NotebookPage) override {}
   void PaintSectionCell(int, Colour) override {}
   void PaintAreaBox(int, Colour) override {}
   void DockSectionPanel(bool) override {}
   void EndProgram() override {}
 };
+
+using NullScreen = NullScreenOf<Screen>;
 
 class FirstDraw : public RandomSource {
  public:

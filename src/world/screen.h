@@ -11,40 +11,67 @@
 
 namespace tovk {
 
-// The three text windows: incoming, log, outgoing.
-enum class MemoId { Memo1, Memo2, Memo3 };
+// The three text windows: what other stations send, the logbook, and what
+// the player sends.
+enum class MemoId { Incoming, Log, Outgoing };
 constexpr int kMemoCount = 3;
 
 // The five exchange entry fields, left to right.
-enum class Field { Editnumber, EditPrc, Edithiscall, Editcheck, EditSection };
+enum class Field { Number, Precedence, Call, Check, Section };
 constexpr int kFieldCount = 5;
 
 // Every push button of the main window.
 enum class Button {
-  ToolButtonCallCQ,
-  ToolButtontune,
-  ToolButtonautocq,
-  ToolbuttonCallhim,
-  ToolButtonsendnumber,
-  ToolButtonsendprec,
-  ToolButtonSend,
-  ToolButtonsendcheck,
-  ToolButtonsendsection,
-  ToolButtonQSL,
-  ToolButtonRepeat,
-  ToolButtonDuplicate,
-  ToolButtonlog,
-  ToolButtonchecklog,
-  ToolButtonclearqso,
-  ToolButtonQRT,
-  ToolButtonTimeout,
-  SpeedButtonStartgame,
-  ToolButtonnew,
-  ToolButtonsave,
-  ToolButtonrestore,
+  CallCq,
+  TuneBand,
+  AutoCq,
+  CallStation,  // its caption changes: "QRZ", "Call Stn", "QRZ" + section
+  SendNumber,
+  SendPrecedence,
+  SendMessage,
+  SendCheck,
+  SendSection,
+  SendQsl,
+  Repeat,
+  SendDuplicate,
+  LogQso,
+  CheckLog,
+  ClearContact,
+  Qrt,
+  Timeout,
+  Qrv,
+  NewGame,
+  SaveGame,
+  RestoreGame,
 };
 constexpr int kButtonCount = 21;
+
+// The status bar's panels, left to right: a caption, then its figure.
+enum class StatusPanel {
+  GmtCaption,
+  Gmt,
+  LocalCaption,
+  Local,
+  OpCaption,
+  OpTime,
+  QsosCaption,
+  Qsos,
+  SectionsCaption,
+  Sections,
+  ScoreCaption,
+  Score,
+  RateCaption,
+  Rate,
+  DupsCaption,
+  Dups,
+  LidsCaption,
+  Lids,
+  State,
+};
 constexpr int kStatusPanelCount = 19;
+
+// The pages of the notebook above the entry strip.
+enum class NotebookPage { Qso = 0, Log = 1 };
 
 // Pages of the settings dialog.
 enum class SettingsPage { TimeOut = 0, MyStation = 1, Colours = 2, Misc = 3 };
@@ -80,9 +107,9 @@ class Screen {
   virtual void SetQsoNumber(const std::string& text) = 0;
   virtual void SetButtonEnabled(Button button, bool enabled) = 0;
   virtual void SetCallButtonCaption(const std::string& caption) = 0;
-  virtual void SetStatusPanel(int index, const std::string& text) = 0;
+  virtual void SetStatusPanel(StatusPanel panel, const std::string& text) = 0;
   virtual void SetTimerEnabled(bool enabled) = 0;
-  virtual void ShowNotebookPage(int page) = 0;
+  virtual void ShowNotebookPage(NotebookPage page) = 0;
 
   // Section map.
   virtual void PaintSectionCell(int section, Colour colour) = 0;
@@ -91,11 +118,6 @@ class Screen {
 
   // The quit flow has finished: end the program.
   virtual void EndProgram() = 0;
-
-  // The contest has just ended (reported once per contest, right after
-  // "Contest is over"): the front-end keeps the practice history and shows
-  // the results. A screen with nothing to do there keeps this default.
-  virtual void ContestEnded() {}
 };
 
 }  // namespace tovk

@@ -7,9 +7,9 @@
 namespace tovk {
 namespace {
 
-Colour StatusColour(const Game& g, int status) {
-  if (status == 2) return g.WorkedColour;
-  if (status == 1) return g.HeardColour;
+Colour StatusColour(const Game& g, SectionState status) {
+  if (status == SectionState::Worked) return g.WorkedColour;
+  if (status == SectionState::Heard) return g.HeardColour;
   return g.NeededColour;
 }
 
@@ -30,7 +30,7 @@ void UpdateAreaDisplay(Game& g) {
   }
 }
 
-void Label1Click(Game& g) {
+void SectionMapClicked(Game& g) {
   UpdateAreaDisplay(g);
 }
 

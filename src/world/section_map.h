@@ -15,6 +15,6 @@ void UpdateSectionDisplay(Game& g, int index);
 void UpdateAreaDisplay(Game& g);
 
 // A click on any section cell: repaints the area boxes (clears the highlight).
-void Label1Click(Game& g);
+void SectionMapClicked(Game& g);
 
 }  // namespace tovk

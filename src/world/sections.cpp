@@ -55,7 +55,7 @@ void UpdateAreaCompletion(GameState& s) {
   for (int area = 0; area < kAreaCount; ++area) {
     bool complete = true;
     for (int section = kCallAreas[area].first; section <= kCallAreas[area].last; ++section) {
-      if (s.SectionStatus[section] != 2) complete = false;
+      if (s.SectionStatus[section] != SectionState::Worked) complete = false;
     }
     s.AreaComplete[area] = complete;
   }
@@ -67,8 +67,8 @@ void AutoFillSectionFromPrefix(GameState& s) {
   const bool prefixGivesSection = call.starts_with("VE") || call.starts_with("KZ5") ||
                                   call.starts_with("KH6") || call.starts_with("KP4");
   if (!prefixGivesSection) return;
-  s.PartText[5] = s.Hissection.str();
-  s.PartReceived[5] = true;
+  s.PartText[Part::Section] = s.Hissection.str();
+  s.PartReceived[Part::Section] = true;
 }
 
 }  // namespace tovk

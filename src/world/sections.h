@@ -27,7 +27,8 @@ std::optional<int> AreaOfSection(int section);
 void UpdateAreaCompletion(GameState& s);
 
 // With AutoDetect on, a callsign beginning "VE", "KZ5", "KH6" or "KP4" gives
-// its section without it being sent: PartText[5] and PartReceived[5] are set.
+// its section without it being sent: PartText[Part::Section] and PartReceived[Part::Section] are
+// set.
 void AutoFillSectionFromPrefix(GameState& s);
 
 }  // namespace tovk

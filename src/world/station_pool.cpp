@@ -81,13 +81,6 @@ class LineReader {
   std::string carry_;  // a line that runs across chunks
 };
 
-std::string_view Trim(std::string_view text) {
-  const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 // A whole decimal number that fits the section index; anything else (no
 // digits, trailing junk, too large) is no number.
 bool ParseSection(std::string_view text, int& section) {
@@ -132,7 +125,7 @@ PoolLoad LoadStationPool(Game& g, std::istream& in) {
     }
     g.StationCall[n] = station.call;
     g.StationSection[n] = station.section;
-    g.StationWorked[n] = 0;
+    g.StationWorked[n] = StationLogState::NotWorked;
     // The player's own callsign is never in the pool: that entry becomes
     // the fixed station in the player's own section.
     if (g.StationCall[n] == g.Mycall) {
@@ -140,8 +133,8 @@ PoolLoad LoadStationPool(Game& g, std::istream& in) {
       g.StationSection[n] = kFixedStationSection;
     }
     if (g.Debug) {
-      g.AppendLine(MemoId::Memo1, std::to_string(n) + " | " + g.StationCall[n].str() + ", " +
-                                      std::to_string(g.StationSection[n]));
+      g.AppendLine(MemoId::Incoming, std::to_string(n) + " | " + g.StationCall[n].str() + ", " +
+                                         std::to_string(g.StationSection[n]));
     }
     ++n;
   }

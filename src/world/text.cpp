@@ -1,4 +1,5 @@
-// Character counting and cutting for the bounded texts of the game state.
+// Character counting and cutting for the bounded texts of the game state,
+// trimming and ASCII case.
 #include "world/text.h"
 
 namespace tovk {
@@ -42,6 +43,29 @@ std::size_t CharacterCount(std::string_view text) {
   std::size_t count = 0;
   for (std::size_t pos = 0; pos < text.size(); ++count) pos += CharacterBytes(text, pos);
   return count;
+}
+
+std::string_view Trim(std::string_view text, std::string_view blanks) {
+  const auto first = text.find_first_not_of(blanks);
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(blanks);
+  return text.substr(first, last - first + 1);
+}
+
+std::string ToUpper(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return result;
+}
+
+std::string ToLower(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return result;
 }
 
 }  // namespace tovk

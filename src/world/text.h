@@ -1,5 +1,6 @@
-// Bounded texts of the game state: a text[N] keeps at most N characters.
-// Characters are counted as UTF-8 sequences, so a cut never splits one.
+// Bounded texts of the game state (a text[N] keeps at most N characters,
+// counted as UTF-8 sequences, so a cut never splits one), and the game's one
+// set of text helpers: trimming and ASCII case.
 #pragma once
 
 #include <cstddef>
@@ -13,6 +14,18 @@ std::string CutToCharacters(std::string_view text, std::size_t limit);
 
 // Number of characters in `text`, counting each UTF-8 sequence as one.
 std::size_t CharacterCount(std::string_view text);
+
+// Blanks, tabs and line breaks.
+constexpr std::string_view kWhitespace = " \t\r\n";
+constexpr std::string_view kBlanksAndTabs = " \t";
+
+// `text` without any of `blanks` at either end.
+std::string_view Trim(std::string_view text, std::string_view blanks = kWhitespace);
+
+// ASCII letters to capitals / small letters; every other byte stays, so a
+// UTF-8 text is never broken.
+std::string ToUpper(std::string_view text);
+std::string ToLower(std::string_view text);
 
 template <std::size_t N>
 class Text {

@@ -42,14 +42,14 @@ TEST_F(CallingTest, callLineFollowsTheStationState) {
   };
   for (const auto& c : cases) {
     g.StationState = c.state;
-    g.PartReceived[2] = c.callCopied;
-    g.PartReceived[5] = c.sectionCopied;
+    g.PartReceived[Part::Call] = c.callCopied;
+    g.PartReceived[Part::Section] = c.sectionCopied;
     g.CallAttempts = 0;
     // Clock 1 s; then whatever the state asks is answered "not heard" or,
     // for the station in a QSO, "its contact just ended".
     random.script.clear();
     Script({0, c.state == ssQSOInProgress ? 1 : 39});
-    ToolButtonCallhimClick(g);
+    CallStation(g);
     EXPECT_EQ(LastOutgoing(), c.line) << "state " << int(c.state);
   }
 }
@@ -57,38 +57,38 @@ TEST_F(CallingTest, callLineFollowsTheStationState) {
 TEST_F(CallingTest, callingNobodyGetsNoResponseAndForgetsTheAttempts) {
   g.StationState = ssNone;
   g.CallAttempts = 5;
-  g.SetTimer1(true);
+  g.SetAutoCqTimer(true);
   int before = ClockSeconds();
   Script({2});
-  ToolButtonCallhimClick(g);
+  CallStation(g);
   EXPECT_EQ(LastIncoming(), "*** No response");
   EXPECT_EQ(g.CallAttempts, 0);
-  EXPECT_FALSE(g.Timer1);
+  EXPECT_FALSE(g.autoCqTimer);
   EXPECT_EQ(ClockSeconds() - before, 3);
 
   g.SilentMode = true;
-  ToolButtonCallhimClick(g);
+  CallStation(g);
   EXPECT_EQ(Incoming().size(), 1u);
 }
 
 TEST_F(CallingTest, stationCallingCQHearsThePlayerMoreOftenWithEveryCall) {
   g.StationState = ssHeardCQ;
-  g.PartReceived[2] = true;
+  g.PartReceived[Part::Call] = true;
   g.PowerFactor = 10;
   // First call: heard only on a draw of 0 (1 in 10).
   Script({0, 1});
-  ToolButtonCallhimClick(g);
+  CallStation(g);
   EXPECT_EQ(LastIncoming(), "*** No response");
   // Second call: a draw of 1 is below two attempts, but PowerChance fails
   // on a draw of 3, so it answers somebody else.
   Script({0, 1, 3, 0});
-  ToolButtonCallhimClick(g);
+  CallStation(g);
   EXPECT_EQ(g.StationState, ssQSOInProgress);
   EXPECT_EQ(LastIncoming(), "W6XYZ DE K1ABC");
   // Third call to the station now in a QSO: reaction 0, heard, PowerChance 4
   // holds, and it answers the player.
   Script({0, 0, 2, 4, 9, 0, 5, 5, 5, 5, 5, 9});
-  ToolButtonCallhimClick(g);
+  CallStation(g);
   EXPECT_EQ(g.StationState, ssCalledMe);
   EXPECT_EQ(LastIncoming(), "Q1AAA UR 7 B K1ABC Check 69 CT");
   EXPECT_TRUE(AllScriptUsed());
@@ -98,18 +98,18 @@ TEST_F(CallingTest, stationInAQSOMayFinishOrAskForARepeatOfTheOtherCall) {
   g.StationState = ssQSOInProgress;
   g.OtherCall = "N2EQ";
   Script({0, 1});
-  ToolButtonCallhimClick(g);
+  CallStation(g);
   EXPECT_EQ(g.StationState, ssHeardQRZ);
   EXPECT_EQ(LastIncoming(), "*** No response");
 
   g.StationState = ssQSOInProgress;
   Script({0, 2, 4});
-  ToolButtonCallhimClick(g);
+  CallStation(g);
   EXPECT_EQ(Incoming()[Incoming().size() - 2], "I'M IN QSO");
   EXPECT_EQ(LastIncoming(), "N2EQ DE K1ABC SRI QRM, RPT");
 
   Script({0, 2, 5});
-  ToolButtonCallhimClick(g);
+  CallStation(g);
   EXPECT_EQ(LastIncoming(), "N2EQ DE K1ABC SRI QRM, RPT");
   EXPECT_NE(Incoming()[Incoming().size() - 2], "I'M IN QSO");
   EXPECT_EQ(g.StationState, ssQSOInProgress);
@@ -120,12 +120,12 @@ TEST_F(CallingTest, stationThatCalledSomeoneTriesTheRulesInOrder) {
   g.StationState = ssCalledSomeone;
   g.CallAttempts = 4;  // each call makes it 5: a draw below 5 is "heard"
   Script({0, 0});
-  ToolButtonCallhimClick(g);
+  CallStation(g);
   EXPECT_EQ(LastIncoming(), "FREQUENCY IS IN USE OM");
 
   g.CallAttempts = 4;
   Script({0, 39, 0});
-  ToolButtonCallhimClick(g);
+  CallStation(g);
   EXPECT_EQ(LastIncoming(), qrm);
 
   // 40 m in the evening, not heard a third time: QRM again.
@@ -133,7 +133,7 @@ TEST_F(CallingTest, stationThatCalledSomeoneTriesTheRulesInOrder) {
   g.Hour = 20;
   g.CallAttempts = 4;
   Script({0, 39, 39, 39});
-  ToolButtonCallhimClick(g);
+  CallStation(g);
   EXPECT_EQ(LastIncoming(), qrm);
   EXPECT_TRUE(AllScriptUsed());
 
@@ -141,13 +141,13 @@ TEST_F(CallingTest, stationThatCalledSomeoneTriesTheRulesInOrder) {
   g.Band = "20";
   g.CallAttempts = 4;
   Script({0, 39, 39, 0});
-  ToolButtonCallhimClick(g);
+  CallStation(g);
   EXPECT_EQ(g.StationState, ssQSOInProgress);
 
   g.StationState = ssCalledSomeone;
   g.CallAttempts = 4;
   Script({0, 39, 39, 39, 0, 0, 5, 5, 5, 5, 5, 9});
-  ToolButtonCallhimClick(g);
+  CallStation(g);
   EXPECT_EQ(g.StationState, ssCalledMe);
   EXPECT_TRUE(AllScriptUsed());
 }
@@ -159,22 +159,22 @@ TEST_F(CallingTest, replyGarblesEachMissingPartWithEvenOddsAndKeepsWhatWasCopied
   EXPECT_EQ(Incoming()[0], "Q1AAA UR!@$%&*@$ K1ABC!@$%&* 69 CT");
   EXPECT_EQ(Incoming()[1], "QSL?");
   EXPECT_EQ(g.StationState, ssCalledMe);
-  EXPECT_TRUE(g.PartReceived[7]);
-  EXPECT_FALSE(g.PartReceived[0]);
-  EXPECT_FALSE(g.PartReceived[1]);
-  EXPECT_TRUE(g.PartReceived[4]);
-  EXPECT_EQ(FieldText(Field::Editnumber), "");
-  EXPECT_EQ(FieldText(Field::Edithiscall), "K1ABC");
-  EXPECT_EQ(FieldText(Field::Editcheck), "69");
-  EXPECT_EQ(FieldText(Field::EditSection), "CT");
-  EXPECT_EQ(g.SectionStatus[0], 1);
+  EXPECT_TRUE(g.PartReceived[Part::Signoff]);
+  EXPECT_FALSE(g.PartReceived[Part::Number]);
+  EXPECT_FALSE(g.PartReceived[Part::Precedence]);
+  EXPECT_TRUE(g.PartReceived[Part::Check]);
+  EXPECT_EQ(FieldText(Field::Number), "");
+  EXPECT_EQ(FieldText(Field::Call), "K1ABC");
+  EXPECT_EQ(FieldText(Field::Check), "69");
+  EXPECT_EQ(FieldText(Field::Section), "CT");
+  EXPECT_EQ(g.SectionStatus[0], SectionState::Heard);
 
   // The repeat draws only for the parts still missing.
   Script({0, 0, 5, 5, 5, 9});
   StationReply(g);
   EXPECT_EQ(LastIncoming(), "Q1AAA UR 7 B K1ABC Check 69 CT");
-  EXPECT_EQ(FieldText(Field::Editnumber), "   7");
-  EXPECT_EQ(FieldText(Field::EditPrc), "B");
+  EXPECT_EQ(FieldText(Field::Number), "   7");
+  EXPECT_EQ(FieldText(Field::Precedence), "B");
   EXPECT_TRUE(AllScriptUsed());
 }
 
@@ -182,9 +182,9 @@ TEST_F(CallingTest, replyOfOnlyTheCallsignsMarksOnlyTheCallsign) {
   Script({0, 9});
   StationReply(g);
   EXPECT_EQ(LastIncoming(), "Q1AAA DE K1ABC");
-  EXPECT_TRUE(g.PartReceived[2]);
-  EXPECT_FALSE(g.PartReceived[5]);
-  EXPECT_EQ(g.SectionStatus[0], 0);
+  EXPECT_TRUE(g.PartReceived[Part::Call]);
+  EXPECT_FALSE(g.PartReceived[Part::Section]);
+  EXPECT_EQ(g.SectionStatus[0], SectionState::Needed);
 
   // A Canadian callsign gives its section away.
   g.StationCall[2] = "VE3XYZ";
@@ -192,9 +192,9 @@ TEST_F(CallingTest, replyOfOnlyTheCallsignsMarksOnlyTheCallsign) {
   InHand(2, "  12", "B", "74", "ONT");
   Script({0, 9});
   StationReply(g);
-  EXPECT_TRUE(g.PartReceived[5]);
-  EXPECT_EQ(FieldText(Field::EditSection), "ONT");
-  EXPECT_EQ(g.SectionStatus[69], 1);
+  EXPECT_TRUE(g.PartReceived[Part::Section]);
+  EXPECT_EQ(FieldText(Field::Section), "ONT");
+  EXPECT_EQ(g.SectionStatus[69], SectionState::Heard);
 }
 
 TEST_F(CallingTest, nwtIsSometimesSentAsYuButCopiedAsNwt) {
@@ -203,7 +203,7 @@ TEST_F(CallingTest, nwtIsSometimesSentAsYuButCopiedAsNwt) {
   Script({0, 5, 0, 5, 5, 5, 5, 5, 5, 9});
   StationReply(g);
   EXPECT_EQ(LastIncoming(), "Q1AAA UR 30 B W6XYZ Check 52 YU");
-  EXPECT_EQ(FieldText(Field::EditSection), "NWT");
+  EXPECT_EQ(FieldText(Field::Section), "NWT");
   EXPECT_EQ(g.Hissection, "NWT");
 
   g.PartReceived.fill(false);
@@ -213,7 +213,7 @@ TEST_F(CallingTest, nwtIsSometimesSentAsYuButCopiedAsNwt) {
 }
 
 TEST_F(CallingTest, workedStationDeclinesSevenTimesInTenAndLeavesTheContactAlone) {
-  g.StationWorked[0] = 2;
+  g.StationWorked[0] = StationLogState::Worked;
   g.StationState = ssHeardCQ;
   const char* lines[] = {"Q1AAA Worked before", "Q1AAA Worked B4", "Q1AAA B4", "Q1AAA B4 B4",
                          "*** No response"};
@@ -225,7 +225,7 @@ TEST_F(CallingTest, workedStationDeclinesSevenTimesInTenAndLeavesTheContactAlone
     EXPECT_EQ(g.StationState, ssHeardCQ);
     EXPECT_EQ(random.engineSteps, steps);  // the calling handler runs its own step
   }
-  EXPECT_EQ(FieldText(Field::Edithiscall), "");
+  EXPECT_EQ(FieldText(Field::Call), "");
 
   Script({7, 0, 5, 5, 5, 5, 5, 5, 9});
   StationReply(g);
@@ -238,8 +238,8 @@ TEST_F(CallingTest, answeringAThirdStationMarksOnlyTheCallsign) {
   AnswerOtherStation(g);
   EXPECT_EQ(LastIncoming(), "N2EQ DE K1ABC");
   EXPECT_EQ(g.StationState, ssQSOInProgress);
-  EXPECT_TRUE(g.PartReceived[2]);
-  EXPECT_EQ(FieldText(Field::Edithiscall), "");
+  EXPECT_TRUE(g.PartReceived[Part::Call]);
+  EXPECT_EQ(FieldText(Field::Call), "");
 }
 
 TEST_F(CallingTest, thirdStationIsFoundEvenWhenThePoolHoldsNoOtherCallsign) {

@@ -8,9 +8,9 @@ namespace {
 class ClearQsoTest : public GameTest {
  protected:
   void FillContact() {
-    SetFieldText(g, Field::Edithiscall, "K1ABC");
-    SetFieldText(g, Field::EditSection, "CT");
-    g.PartReceived[7] = true;
+    SetFieldText(g, Field::Call, "K1ABC");
+    SetFieldText(g, Field::Section, "CT");
+    g.PartReceived[Part::Signoff] = true;
     g.StationState = ssCalledMe;
     g.ExchangeSent = true;
     UpdateSectionDisplay(g, 0);  // highlights the area of CT
@@ -19,16 +19,16 @@ class ClearQsoTest : public GameTest {
 
 TEST_F(ClearQsoTest, emptiesFieldsThroughTheirHandlersThenForgetsEveryPart) {
   FillContact();
-  ToolButtonClearQSOClick(g);
+  ClearContact(g);
   EXPECT_EQ(g.fieldText[2], "");
-  EXPECT_EQ(g.PartReceived, (std::array<bool, 8>{}));
+  EXPECT_EQ(g.PartReceived.entries(), (std::array<bool, 8>{}));
   EXPECT_EQ(g.Hiscall, "");
   EXPECT_EQ(g.StationState, ssNone);
   EXPECT_FALSE(g.ExchangeSent);
   EXPECT_EQ(g.areaBoxColour[0], kClBtnFace);
 
   g.Hiscall = "W6XYZ";  // empty fields leave the station's callsign alone
-  ToolButtonClearQSOClick(g);
+  ClearContact(g);
   EXPECT_EQ(g.Hiscall, "W6XYZ");
 }
 

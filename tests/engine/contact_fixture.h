@@ -71,9 +71,9 @@ class ContactTest : public ::testing::Test {
 
   void Script(std::initializer_list<int> draws) { random.Add(draws); }
 
-  const std::vector<std::string>& Incoming() const { return g.Lines(MemoId::Memo1); }
-  const std::vector<std::string>& Outgoing() const { return g.Lines(MemoId::Memo3); }
-  const std::vector<std::string>& Logbook() const { return g.Lines(MemoId::Memo2); }
+  const std::vector<std::string>& Incoming() const { return g.Lines(MemoId::Incoming); }
+  const std::vector<std::string>& Outgoing() const { return g.Lines(MemoId::Outgoing); }
+  const std::vector<std::string>& Logbook() const { return g.Lines(MemoId::Log); }
   std::string LastIncoming() const { return Incoming().empty() ? "" : Incoming().back(); }
   std::string LastOutgoing() const { return Outgoing().empty() ? "" : Outgoing().back(); }
   std::string FieldText(Field field) const { return g.fieldText[static_cast<int>(field)]; }

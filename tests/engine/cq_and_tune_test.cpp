@@ -22,7 +22,7 @@ TEST_F(CqAndTuneTest, cqTakesTwelveSecondsAndMayFindTheFrequencyBusyOrNobody) {
   g.StationState = ssHeardCQ;
   int before = ClockSeconds();
   Script({0});
-  ToolButtonCallCQClick(g);
+  CallCq(g);
   EXPECT_EQ(ClockSeconds() - before, 12);
   EXPECT_EQ(Outgoing(), std::vector<std::string>{"Tovk de Q1AAA SS"});
   EXPECT_EQ(LastIncoming(), "FREQUENCY IS IN USE OM");
@@ -30,7 +30,7 @@ TEST_F(CqAndTuneTest, cqTakesTwelveSecondsAndMayFindTheFrequencyBusyOrNobody) {
   EXPECT_EQ(g.CallAttempts, 0);
 
   Script({1, 0});
-  ToolButtonCallCQClick(g);
+  CallCq(g);
   EXPECT_EQ(LastIncoming(), "*** No response");
   EXPECT_EQ(g.StationIndex, 666);  // nobody was looked for
 }
@@ -39,50 +39,50 @@ TEST_F(CqAndTuneTest, fortyMetreEveningSilencesCQOnlyFromTwentyToMidnight) {
   g.Band = "40";
   g.Hour = 20;
   Script({1, 1, 6});
-  ToolButtonCallCQClick(g);
+  CallCq(g);
   EXPECT_EQ(LastIncoming(), "*** No response");
   EXPECT_EQ(g.StationIndex, 666);
 
   // After midnight the rule takes no draw and the pool is searched.
   g.Hour = 2;
   Script({1, 1});
-  ToolButtonCallCQClick(g);
+  CallCq(g);
   EXPECT_LE(g.StationIndex, g.StationMax);
   EXPECT_EQ(LastIncoming(), "*** No response");
 }
 
 TEST_F(CqAndTuneTest, autoCQNumbersItsCallsUntilAStationAnswers) {
   Script({1, 0});
-  ToolButtonAutoCQClick(g);
-  EXPECT_TRUE(g.Timer1);
+  StartAutoCq(g);
+  EXPECT_TRUE(g.autoCqTimer);
   EXPECT_EQ(LastIncoming(), "*** No response to call number 1");
 
   Script({1, 0});
-  Timer1Tick(g);
+  ClockTick(g);
   EXPECT_EQ(LastIncoming(), "*** No response to call number 2");
   EXPECT_EQ(Outgoing().size(), 2u);
 
   // A station answered: the next tick ends the run.
   g.StationState = ssCalledMe;
-  Timer1Tick(g);
-  EXPECT_FALSE(g.Timer1);
+  ClockTick(g);
+  EXPECT_FALSE(g.autoCqTimer);
   EXPECT_FALSE(g.AutoCQ);
   EXPECT_EQ(Outgoing().size(), 2u);
   Script({1, 0});
-  ToolButtonCallCQClick(g);
+  CallCq(g);
   EXPECT_EQ(LastIncoming(), "*** No response");
 }
 
 TEST_F(CqAndTuneTest, tuningStopsAutoCQButKeepsItsNumbering) {
   Script({1, 0});
-  ToolButtonAutoCQClick(g);
+  StartAutoCq(g);
   g.Band = "80";
   Script({0, 0});
-  ToolButtonTuneClick(g);
-  EXPECT_FALSE(g.Timer1);
+  TuneBand(g);
+  EXPECT_FALSE(g.autoCqTimer);
   EXPECT_TRUE(g.AutoCQ);
   Script({1, 0});
-  ToolButtonCallCQClick(g);
+  CallCq(g);
   EXPECT_EQ(LastIncoming(), "*** No response to call number 1");
 }
 
@@ -90,13 +90,13 @@ TEST_F(CqAndTuneTest, cqAndTuneGoOnTheAirByThemselvesOnlyUnderAssist) {
   g.Operating = false;
   g.Assist = false;
   Script({0});
-  ToolButtonCallCQClick(g);
+  CallCq(g);
   EXPECT_FALSE(g.Operating);
   EXPECT_TRUE(Logbook().empty());
 
   g.Assist = true;
   Script({0});
-  ToolButtonCallCQClick(g);
+  CallCq(g);
   EXPECT_TRUE(g.Operating);
   ASSERT_EQ(Logbook().size(), 1u);
   EXPECT_EQ(Logbook()[0], "1977/11/18|21:00|- Start of operation");
@@ -104,19 +104,19 @@ TEST_F(CqAndTuneTest, cqAndTuneGoOnTheAirByThemselvesOnlyUnderAssist) {
   g.Operating = false;
   g.Band = "80";
   Script({0, 0});
-  ToolButtonTuneClick(g);
+  TuneBand(g);
   EXPECT_TRUE(g.Operating);
 }
 
 TEST_F(CqAndTuneTest, ordinaryTuneTakesFourToTwentyNineSeconds) {
   g.Band = "80";
-  g.SetTimer1(true);
+  g.SetAutoCqTimer(true);
   int before = ClockSeconds();
   Script({0, 25});
-  ToolButtonTuneClick(g);
+  TuneBand(g);
   EXPECT_EQ(ClockSeconds() - before, 29);
   EXPECT_EQ(LastIncoming(), "*** Nothing heard");
-  EXPECT_FALSE(g.Timer1);
+  EXPECT_FALSE(g.autoCqTimer);
   EXPECT_EQ(g.StationState, ssNone);
   EXPECT_TRUE(Outgoing().empty());
 }
@@ -125,7 +125,7 @@ TEST_F(CqAndTuneTest, phonePatchOnlyOnTenFifteenTwentyAfterHourSixteen) {
   g.Hour = 17;
   int before = ClockSeconds();
   Script({0, 5, 0, 1, 2, 0});
-  ToolButtonTuneClick(g);
+  TuneBand(g);
   EXPECT_EQ(Incoming(),
             (std::vector<std::string>{"CQ CQ CQ DE HK3QWE",
                                       "THIS IS HK3QWE LOOKING FOR A PHONE PATCH INTO MIAMI"}));
@@ -134,7 +134,7 @@ TEST_F(CqAndTuneTest, phonePatchOnlyOnTenFifteenTwentyAfterHourSixteen) {
 
   g.Band = "15";
   Script({0, 4, 24, 24, 24, 3});
-  ToolButtonTuneClick(g);
+  TuneBand(g);
   EXPECT_EQ(LastIncoming(), "THIS IS YV4NNN LOOKING FOR A PHONE PATCH INTO NEW YORK");
 
   // At hour 16, or on 40 m, no patch draw is taken: the band is searched.
@@ -143,7 +143,7 @@ TEST_F(CqAndTuneTest, phonePatchOnlyOnTenFifteenTwentyAfterHourSixteen) {
     g.Hour = hour;
     before = ClockSeconds();
     Script({0, 0});
-    ToolButtonTuneClick(g);
+    TuneBand(g);
     EXPECT_EQ(LastIncoming(), "*** Nothing heard") << band;
     EXPECT_EQ(ClockSeconds() - before, 4) << band;
   }
@@ -170,10 +170,10 @@ TEST_F(CqAndTuneTest, broadcastsOnFortyMetresAtNightOnly) {
   };
   for (const auto& c : cases) {
     g.Hour = c.hour;
-    g.ClearMemo(MemoId::Memo1);
+    g.ClearMemo(MemoId::Incoming);
     random.script.clear();
     random.Add(c.draws);
-    ToolButtonTuneClick(g);
+    TuneBand(g);
     EXPECT_EQ(Incoming(), c.lines) << "hour " << c.hour;
     EXPECT_TRUE(AllScriptUsed()) << "hour " << c.hour;
   }
@@ -199,9 +199,9 @@ TEST_F(CqAndTuneTest, tunedStationIsHeardInOneOfSevenSituations) {
       {6, ssHeardCQ, {"Tovk DE K1ABC", "Tovk DE K1ABC"}, true, false},
   };
   for (const auto& c : cases) {
-    ToolButtonClearQSOClick(g);
-    g.ClearMemo(MemoId::Memo1);
-    g.SectionStatus[0] = 0;
+    ClearContact(g);
+    g.ClearMemo(MemoId::Incoming);
+    g.SectionStatus[0] = SectionState::Needed;
     InHand(0, "   7", "B", "69", "CT");
     random.script.clear();
     // The situation, then OtherCall's pick or the number of CQ lines.
@@ -210,11 +210,11 @@ TEST_F(CqAndTuneTest, tunedStationIsHeardInOneOfSevenSituations) {
     SCOPED_TRACE(c.situation);
     EXPECT_EQ(g.StationState, c.state);
     EXPECT_EQ(Incoming(), c.lines);
-    EXPECT_EQ(g.PartReceived[2], c.callCopied);
-    EXPECT_EQ(g.PartReceived[5], c.sectionCopied);
-    EXPECT_EQ(FieldText(Field::Edithiscall), c.callCopied ? "K1ABC" : "");
-    EXPECT_EQ(FieldText(Field::EditSection), c.sectionCopied ? "CT" : "");
-    EXPECT_EQ(g.SectionStatus[0], c.sectionCopied ? 1 : 0);
+    EXPECT_EQ(g.PartReceived[Part::Call], c.callCopied);
+    EXPECT_EQ(g.PartReceived[Part::Section], c.sectionCopied);
+    EXPECT_EQ(FieldText(Field::Call), c.callCopied ? "K1ABC" : "");
+    EXPECT_EQ(FieldText(Field::Section), c.sectionCopied ? "CT" : "");
+    EXPECT_EQ(g.SectionStatus[0], c.sectionCopied ? SectionState::Heard : SectionState::Needed);
   }
 }
 
@@ -224,11 +224,11 @@ TEST_F(CqAndTuneTest, tunedStationWithoutAutoDetectFillsNoFieldButCountsTheParts
   g.AutoDetect = false;
   Script({5, 0});
   TunedStationHeard(g);
-  EXPECT_TRUE(g.PartReceived[2]);
-  EXPECT_TRUE(g.PartReceived[5]);
-  EXPECT_EQ(FieldText(Field::Edithiscall), "");
-  EXPECT_EQ(FieldText(Field::EditSection), "");
-  EXPECT_EQ(g.SectionStatus[0], 0);
+  EXPECT_TRUE(g.PartReceived[Part::Call]);
+  EXPECT_TRUE(g.PartReceived[Part::Section]);
+  EXPECT_EQ(FieldText(Field::Call), "");
+  EXPECT_EQ(FieldText(Field::Section), "");
+  EXPECT_EQ(g.SectionStatus[0], SectionState::Needed);
 }
 
 }  // namespace

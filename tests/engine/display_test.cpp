@@ -19,21 +19,21 @@ TEST_F(DisplayTest, statusBarShowsClocksScoreAndRate) {
   g.Hour = 2, g.Minute = 7, g.Second = 9, g.OpHours = 2, g.OpMinutes = 0;
   g.Mynumber = 6, g.SectionsWorked = 3;
   RefreshDisplay(g);
-  EXPECT_EQ(g.statusPanel[1], "02:07");
-  EXPECT_EQ(g.statusPanel[3], "21:07");
-  EXPECT_EQ(g.statusPanel[5], "02:00:09");
-  EXPECT_EQ(g.statusPanel[11], "30");
-  EXPECT_EQ(g.statusPanel[13], "2");
+  EXPECT_EQ(g.StatusText(StatusPanel::Gmt), "02:07");
+  EXPECT_EQ(g.StatusText(StatusPanel::Local), "21:07");
+  EXPECT_EQ(g.StatusText(StatusPanel::OpTime), "02:00:09");
+  EXPECT_EQ(g.StatusText(StatusPanel::Score), "30");
+  EXPECT_EQ(g.StatusText(StatusPanel::Rate), "2");
   EXPECT_EQ(g.HourText, "02");  // the clock texts the log lines use
 
-  EXPECT_FALSE(g.IsEnabled(Button::ToolButtonlog));  // Assist: exchange not sent
+  EXPECT_FALSE(g.IsEnabled(Button::LogQso));  // Assist: exchange not sent
 
   g.Hour = 5, g.Mynumber = 1, g.Assist = false;
-  g.SetButtonEnabled(Button::ToolButtonlog, true);
+  g.SetButtonEnabled(Button::LogQso, true);
   RefreshDisplay(g);
-  EXPECT_EQ(g.statusPanel[3], "00:07");
-  EXPECT_EQ(g.statusPanel[13], "-");
-  EXPECT_TRUE(g.IsEnabled(Button::ToolButtonlog));
+  EXPECT_EQ(g.StatusText(StatusPanel::Local), "00:07");
+  EXPECT_EQ(g.StatusText(StatusPanel::Rate), "-");
+  EXPECT_TRUE(g.IsEnabled(Button::LogQso));
 }
 
 TEST_F(DisplayTest, stateTextAndCallButtonFollowTheContact) {
@@ -51,25 +51,26 @@ TEST_F(DisplayTest, stateTextAndCallButtonFollowTheContact) {
   };
   g.Hissection = "WI";
   for (const Case& c : cases) {
-    g.StationState = c.state, g.PartReceived[2] = c.call, g.PartReceived[5] = c.section;
+    g.StationState = c.state, g.PartReceived[Part::Call] = c.call,
+    g.PartReceived[Part::Section] = c.section;
     RefreshDisplay(g);
-    EXPECT_EQ(g.statusPanel[18], c.text);
+    EXPECT_EQ(g.StatusText(StatusPanel::State), c.text);
     EXPECT_EQ(g.callButtonCaption, c.caption) << c.text;
   }
 }
 
 TEST_F(DisplayTest, contestEndsOnDay21At0300OrAfter24OperatingHours) {
   g.Day = 21, g.Hour = 2, g.Minute = 59;
-  g.SetTimer1(true);
+  g.SetAutoCqTimer(true);
   RefreshDisplay(g);
   EXPECT_TRUE(Messages().empty());
 
   g.Hour = 3, g.Minute = 0;
   RefreshDisplay(g);
   EXPECT_EQ(Messages(), Texts{"Contest is over"});
-  EXPECT_FALSE(g.Timer1);
-  EXPECT_FALSE(g.IsEnabled(Button::ToolButtonTimeout));
-  EXPECT_TRUE(g.IsEnabled(Button::SpeedButtonStartgame));  // not an operating control
+  EXPECT_FALSE(g.autoCqTimer);
+  EXPECT_FALSE(g.IsEnabled(Button::Timeout));
+  EXPECT_TRUE(g.IsEnabled(Button::Qrv));  // not an operating control
 
   g.Day = 19, g.OpHours = 24;
   RefreshDisplay(g);

@@ -11,9 +11,9 @@ class EngineStepTest : public GameTest {
     g.Operating = true;
     g.DayText = "18";
     RefreshDisplay(g);  // clock texts 21:00
-    SetFieldText(g, Field::Edithiscall, "K1ABC");
+    SetFieldText(g, Field::Call, "K1ABC");
     g.StationState = ssCalledMe;
-    g.SetTimer1(true);
+    g.SetAutoCqTimer(true);
   }
   // One engine step whose mishap roll comes up, with these draws after it.
   void Mishap(std::initializer_list<int> draws) {
@@ -29,10 +29,10 @@ TEST_F(EngineStepTest, shortBathroomBreakCountsAsOperatingTime) {
   EXPECT_EQ(g.OpMinutes, 12);
   EXPECT_TRUE(g.Operating);
   EXPECT_TRUE(Log().empty());
-  EXPECT_FALSE(g.Timer1);
+  EXPECT_FALSE(g.autoCqTimer);
   EXPECT_EQ(g.StationState, ssNone);
   EXPECT_EQ(g.fieldText[2], "");
-  EXPECT_TRUE(g.IsEnabled(Button::ToolButtonCallCQ));  // Assist keeps the controls
+  EXPECT_TRUE(g.IsEnabled(Button::CallCq));  // Assist keeps the controls
 }
 
 TEST_F(EngineStepTest, fifteenMinutesOffTheAirIsATimeout) {
@@ -42,7 +42,7 @@ TEST_F(EngineStepTest, fifteenMinutesOffTheAirIsATimeout) {
   EXPECT_EQ(g.OpMinutes, 0);
   EXPECT_FALSE(g.Operating);
   EXPECT_EQ(Log(), Texts{"1977/11/18|21:00|- Timeout for 15 minutes"});
-  EXPECT_FALSE(g.IsEnabled(Button::ToolButtonCallCQ));
+  EXPECT_FALSE(g.IsEnabled(Button::CallCq));
 }
 
 TEST_F(EngineStepTest, blackoutOfTwoHoursTenMinutes) {
@@ -58,34 +58,38 @@ TEST_F(EngineStepTest, lostAntennaEndsOperationWithoutAnEmptyOffTheAirBox) {
   EXPECT_EQ(Messages(),
             Texts{"Antenna blew down in the wind\n\rNo way to fix it this weekend - QRT"});
   EXPECT_EQ(Log(), Texts{"1977/11/18|21:00| - End of operation"});
-  EXPECT_FALSE(g.IsEnabled(Button::ToolButtonCallCQ));
+  EXPECT_FALSE(g.IsEnabled(Button::CallCq));
   EXPECT_TRUE(g.Operating);
 
   // "QRV" brings the controls back without a new start line.
-  SpeedButtonStartgameClick(g);
-  EXPECT_TRUE(g.IsEnabled(Button::ToolButtonCallCQ));
+  GoOnTheAir(g);
+  EXPECT_TRUE(g.IsEnabled(Button::CallCq));
   EXPECT_EQ(Log().size(), 1u);
 }
 
+constexpr NoResponseKind kAllKinds[] = {NoResponseKind::NoResponse, NoResponseKind::NothingHeard,
+                                        NoResponseKind::NoResponseToCall,
+                                        NoResponseKind::BlankLine};
+
 TEST_F(EngineStepTest, noResponseLinesByKindUnlessSilent) {
-  for (int kind : {0, 1, 2, 3, 4, 5}) NoResponse(g, kind);
+  for (NoResponseKind kind : kAllKinds) NoResponse(g, kind);
   g.AutoCQ = true, g.AutoCQCount = 7;
-  NoResponse(g, 3);
-  EXPECT_EQ(g.Lines(MemoId::Memo1),
+  NoResponse(g, NoResponseKind::NoResponseToCall);
+  EXPECT_EQ(g.Lines(MemoId::Incoming),
             (Texts{"*** No response", "*** Nothing heard", "*** No response", "",
                    "*** No response to call number 7"}));
-  g.ClearMemo(MemoId::Memo1);
+  g.ClearMemo(MemoId::Incoming);
   g.SilentMode = true;
-  for (int kind : {1, 2, 3, 4}) NoResponse(g, kind);
-  EXPECT_TRUE(g.Lines(MemoId::Memo1).empty());
+  for (NoResponseKind kind : kAllKinds) NoResponse(g, kind);
+  EXPECT_TRUE(g.Lines(MemoId::Incoming).empty());
 }
 
 TEST_F(EngineStepTest, timerTickIsSkippedWhileAnotherActionRuns) {
   // With a station in hand the timer's handler ends Auto CQ: that shows it ran.
-  Perform(g, [&] { Timer1Tick(g); });
-  EXPECT_TRUE(g.Timer1);
-  Timer1Tick(g);
-  EXPECT_FALSE(g.Timer1);
+  Perform(g, [&] { ClockTick(g); });
+  EXPECT_TRUE(g.autoCqTimer);
+  ClockTick(g);
+  EXPECT_FALSE(g.autoCqTimer);
 }
 
 }  // namespace

@@ -8,12 +8,12 @@ namespace {
 using EntryFieldsTest = GameTest;
 
 TEST_F(EntryFieldsTest, typingMarksThePartForGoodInCapitalsCutToCapacity) {
-  TypeField(g, Field::Editnumber, "1");
-  TypeField(g, Field::Editnumber, "");
-  EXPECT_TRUE(g.PartReceived[0]);
+  TypeField(g, Field::Number, "1");
+  TypeField(g, Field::Number, "");
+  EXPECT_TRUE(g.PartReceived[Part::Number]);
 
-  TypeField(g, Field::Edithiscall, "w1abcdefghij");
-  TypeField(g, Field::EditSection, "ORANGECOUNTY");
+  TypeField(g, Field::Call, "w1abcdefghij");
+  TypeField(g, Field::Section, "ORANGECOUNTY");
   EXPECT_EQ(g.Hiscall, "W1ABCDEFGH");
   EXPECT_EQ(g.Hissection, "ORANGE");
   // The screen is told only where the capitals changed what was typed.
@@ -21,11 +21,11 @@ TEST_F(EntryFieldsTest, typingMarksThePartForGoodInCapitalsCutToCapacity) {
 }
 
 TEST_F(EntryFieldsTest, fillingAFieldWithTheTextItHoldsRunsNoHandler) {
-  SetFieldText(g, Field::EditSection, "WI");
-  g.PartReceived[5] = false;
+  SetFieldText(g, Field::Section, "WI");
+  g.PartReceived[Part::Section] = false;
   g.Hissection = "OH";
-  SetFieldText(g, Field::EditSection, "WI");
-  EXPECT_FALSE(g.PartReceived[5]);
+  SetFieldText(g, Field::Section, "WI");
+  EXPECT_FALSE(g.PartReceived[Part::Section]);
   EXPECT_EQ(g.Hissection, "OH");
 }
 

@@ -19,7 +19,7 @@ class GameTest : public ::testing::Test {
   ScriptedRandom random;
   Game g{screen, random};
 
-  const std::vector<std::string>& Log() const { return g.Lines(MemoId::Memo2); }
+  const std::vector<std::string>& Log() const { return g.Lines(MemoId::Log); }
   std::vector<std::string> Messages() { return screen.TakeMessages(); }
 };
 

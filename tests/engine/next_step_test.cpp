@@ -22,7 +22,7 @@ class NextStepTest : public testing::ContactTest {
 
   void InContact(bool sent) {
     g.StationState = ssCalledMe;
-    for (int part : {0, 1, 2, 3, 4, 5, 7}) g.PartReceived[part] = true;
+    for (int part : {0, 1, 2, 3, 4, 5, 7}) g.PartReceived.entries()[part] = true;
     g.ExchangeSent = sent;
   }
 };
@@ -39,19 +39,19 @@ TEST_F(NextStepTest, eachStateOfTheContactCallsForItsStep) {
 
   // In contact: not sent, whatever was copied, sends the message.
   InContact(false);
-  g.PartReceived[5] = false;
+  g.PartReceived[Part::Section] = false;
   EXPECT_EQ(ChooseNextStep(g), NextStep::SendMessage);
 
   // Sent: any missing part of number, precedence, callsign, check, section
   // asks for a repeat; the word "Check" is never waited for.
   for (int missing : {0, 1, 2, 4, 5}) {
     InContact(true);
-    g.PartReceived[missing] = false;
+    g.PartReceived.entries()[missing] = false;
     EXPECT_EQ(ChooseNextStep(g), NextStep::Repeat) << missing;
   }
   InContact(true);
-  g.PartReceived[3] = false;
-  g.PartReceived[7] = false;
+  g.PartReceived[Part::CheckWord] = false;
+  g.PartReceived[Part::Signoff] = false;
   EXPECT_EQ(ChooseNextStep(g), NextStep::QslAndLog);
 }
 
@@ -70,7 +70,7 @@ TEST_F(NextStepTest, eachStepSendsWhatItsButtonSends) {
   EXPECT_EQ(LastOutgoing(), "K1ABC UR 1 A Q1AAA Check 68 MDC");
 
   InContact(true);
-  g.PartReceived[4] = false;
+  g.PartReceived[Part::Check] = false;
   EXPECT_TRUE(RunNextStep(g));
   EXPECT_EQ(LastOutgoing(), "AGN");
 }
@@ -108,10 +108,10 @@ TEST_F(NextStepTest, aDisabledButtonMakesTheStepDoNothing) {
     Button button;
   };
   const Case cases[] = {
-      {ssNone, false, Button::ToolButtonCallCQ},
-      {ssHeardQRZ, false, Button::ToolbuttonCallhim},
-      {ssCalledMe, false, Button::ToolButtonSend},
-      {ssCalledMe, true, Button::ToolButtonQSL},
+      {ssNone, false, Button::CallCq},
+      {ssHeardQRZ, false, Button::CallStation},
+      {ssCalledMe, false, Button::SendMessage},
+      {ssCalledMe, true, Button::SendQsl},
   };
   for (const auto& c : cases) {
     InContact(c.sent);
@@ -122,8 +122,8 @@ TEST_F(NextStepTest, aDisabledButtonMakesTheStepDoNothing) {
   }
   // Repeat, with a part missing after the exchange was sent.
   InContact(true);
-  g.PartReceived[0] = false;
-  g.SetButtonEnabled(Button::ToolButtonRepeat, false);
+  g.PartReceived[Part::Number] = false;
+  g.SetButtonEnabled(Button::Repeat, false);
   EXPECT_FALSE(RunNextStep(g));
 
   EXPECT_TRUE(Outgoing().empty());

@@ -18,11 +18,11 @@ class SendingTest : public testing::ContactTest {
 };
 
 TEST_F(SendingTest, sendingWithoutACallsignIsRefusedAndCountsAnError) {
-  g.PartReceived[5] = true;  // only the section was heard
+  g.PartReceived[Part::Section] = true;  // only the section was heard
   g.CallAttempts = 2;
   int before = ClockSeconds();
-  for (Button sender : {Button::ToolButtonSend, Button::ToolButtonsendnumber}) {
-    ToolButtonSendClick(g, sender);
+  for (Button sender : {Button::SendMessage, Button::SendNumber}) {
+    SendExchange(g, sender);
   }
   EXPECT_EQ(screen.messages,
             (std::vector<std::string>{"Callsign not heard", "Callsign not heard"}));
@@ -34,40 +34,40 @@ TEST_F(SendingTest, sendingWithoutACallsignIsRefusedAndCountsAnError) {
 }
 
 TEST_F(SendingTest, wholeExchangeAndEachPartCountAsSent) {
-  g.PartReceived[2] = true;
+  g.PartReceived[Part::Call] = true;
   g.StationState = ssHeardQRZ;
-  g.SetTimer1(true);
+  g.SetAutoCqTimer(true);
   struct Case {
     Button sender;
     std::string line;
   };
   const Case cases[] = {
-      {Button::ToolButtonSend, "K1ABC UR 5 A Q1AAA Check 68 MDC"},
-      {Button::ToolButtonsendnumber, "5"},
-      {Button::ToolButtonsendprec, "A"},
-      {Button::ToolButtonsendcheck, "68"},
-      {Button::ToolButtonsendsection, "MDC"},
+      {Button::SendMessage, "K1ABC UR 5 A Q1AAA Check 68 MDC"},
+      {Button::SendNumber, "5"},
+      {Button::SendPrecedence, "A"},
+      {Button::SendCheck, "68"},
+      {Button::SendSection, "MDC"},
   };
   for (const auto& c : cases) {
     g.ExchangeSent = false;
     g.StationState = ssHeardQRZ;
-    g.PartReceived[2] = true;
+    g.PartReceived[Part::Call] = true;
     int before = ClockSeconds();
     // Longest clock step; then the station works somebody else (index 2).
     random.script.clear();
-    Script({c.sender == Button::ToolButtonSend ? 4 : 2, 0, 1});
-    ToolButtonSendClick(g, c.sender);
+    Script({c.sender == Button::SendMessage ? 4 : 2, 0, 1});
+    SendExchange(g, c.sender);
     EXPECT_EQ(LastOutgoing(), c.line);
     EXPECT_TRUE(g.ExchangeSent);
-    EXPECT_EQ(ClockSeconds() - before, c.sender == Button::ToolButtonSend ? 5 : 3);
+    EXPECT_EQ(ClockSeconds() - before, c.sender == Button::SendMessage ? 5 : 3);
     EXPECT_EQ(g.StationState, ssQSOInProgress);
     EXPECT_EQ(LastIncoming(), "N2EQ DE K1ABC");
   }
-  EXPECT_TRUE(g.Timer1);  // sending leaves Auto CQ alone
+  EXPECT_TRUE(g.autoCqTimer);  // sending leaves Auto CQ alone
 }
 
 TEST_F(SendingTest, stationThatCalledMeAsksForARepeatOrSendsItsExchangeAgain) {
-  g.PartReceived[2] = true;
+  g.PartReceived[Part::Call] = true;
   g.StationState = ssCalledMe;
   g.Assist = true;
   const char* requests[] = {"SORRY OM, QRM ... TRY AGAIN",
@@ -80,42 +80,42 @@ TEST_F(SendingTest, stationThatCalledMeAsksForARepeatOrSendsItsExchangeAgain) {
                             "CHECK?"};
   for (int i = 0; i < 8; ++i) {
     Script({0, 7, i});
-    ToolButtonSendClick(g, Button::ToolButtonSend);
+    SendExchange(g, Button::SendMessage);
     EXPECT_EQ(LastIncoming(), requests[i]);
     EXPECT_EQ(g.TempText, requests[i]);
     EXPECT_FALSE(g.ExchangeSent);
-    EXPECT_FALSE(g.IsEnabled(Button::ToolButtonlog));
+    EXPECT_FALSE(g.IsEnabled(Button::LogQso));
     EXPECT_EQ(g.StationState, ssCalledMe);
   }
   // PowerChance fails: the station repeats its exchange, and logging is allowed.
   Script({0, 6, 0, 0, 5, 5, 5, 5, 5, 9});
-  ToolButtonSendClick(g, Button::ToolButtonsendnumber);
+  SendExchange(g, Button::SendNumber);
   EXPECT_EQ(LastIncoming(), "Q1AAA UR 7 B K1ABC Check 69 CT");
   EXPECT_TRUE(g.ExchangeSent);
-  EXPECT_TRUE(g.IsEnabled(Button::ToolButtonlog));
+  EXPECT_TRUE(g.IsEnabled(Button::LogQso));
   EXPECT_TRUE(AllScriptUsed());
 }
 
 TEST_F(SendingTest, qslIsAnsweredByTheStationOrQueried) {
-  g.SetTimer1(true);
+  g.SetAutoCqTimer(true);
   int before = ClockSeconds();
   Script({1});
-  ToolButtonQSLClick(g);
+  SendQsl(g);
   EXPECT_EQ(LastOutgoing(), "QSL");
   EXPECT_EQ(LastIncoming(), "QSL?");
-  EXPECT_FALSE(g.PartReceived[7]);
-  EXPECT_FALSE(g.Timer1);
+  EXPECT_FALSE(g.PartReceived[Part::Signoff]);
+  EXPECT_FALSE(g.autoCqTimer);
   EXPECT_EQ(ClockSeconds() - before, 1);
 
   Script({2});
-  ToolButtonQSLClick(g);
+  SendQsl(g);
   EXPECT_EQ(LastIncoming(), "TU");
-  EXPECT_TRUE(g.PartReceived[7]);
+  EXPECT_TRUE(g.PartReceived[Part::Signoff]);
 
   Script({5});
-  ToolButtonQSLClick(g);
+  SendQsl(g);
   Script({4});
-  ToolButtonQSLClick(g);
+  SendQsl(g);
   EXPECT_EQ(Incoming()[Incoming().size() - 1], "TU");
   EXPECT_EQ(Incoming()[Incoming().size() - 2], "73 CUL");
   EXPECT_FALSE(g.ExchangeSent);
@@ -124,46 +124,46 @@ TEST_F(SendingTest, qslIsAnsweredByTheStationOrQueried) {
 
 TEST_F(SendingTest, agnMakesEvenAStationCallingCQSendItsExchange) {
   g.StationState = ssHeardCQ;
-  g.PartReceived[2] = true;
-  g.SetTimer1(true);
+  g.PartReceived[Part::Call] = true;
+  g.SetAutoCqTimer(true);
   int before = ClockSeconds();
   Script({2, 6, 0, 0, 5, 5, 5, 5, 5, 9});
-  ToolButtonRepeatClick(g);
+  AskForRepeat(g);
   EXPECT_EQ(LastOutgoing(), "AGN");
   EXPECT_EQ(LastIncoming(), "Q1AAA UR 7 B K1ABC Check 69 CT");
   EXPECT_EQ(g.StationState, ssCalledMe);
-  EXPECT_FALSE(g.Timer1);
+  EXPECT_FALSE(g.autoCqTimer);
   EXPECT_EQ(ClockSeconds() - before, 3);
 
   Script({0, 7});
-  ToolButtonRepeatClick(g);
+  AskForRepeat(g);
   EXPECT_EQ(LastIncoming(), "*** No response");
 }
 
 TEST_F(SendingTest, b4EndsTheContactEightTimesInTen) {
-  g.PartReceived[2] = true;
+  g.PartReceived[Part::Call] = true;
   g.StationState = ssCalledMe;
-  SetFieldText(g, Field::Edithiscall, "K1ABC");
-  g.SetTimer1(true);
+  SetFieldText(g, Field::Call, "K1ABC");
+  g.SetAutoCqTimer(true);
   int before = ClockSeconds();
   Script({1});
-  ToolButtonDuplicateClick(g);
+  SendWorkedBefore(g);
   EXPECT_EQ(LastOutgoing(), "B4");
   EXPECT_EQ(g.StationState, ssCalledMe);
-  EXPECT_EQ(FieldText(Field::Edithiscall), "K1ABC");
+  EXPECT_EQ(FieldText(Field::Call), "K1ABC");
   EXPECT_TRUE(Incoming().empty());
-  EXPECT_FALSE(g.Timer1);
+  EXPECT_FALSE(g.autoCqTimer);
 
   Script({2, 5});
-  ToolButtonDuplicateClick(g);
+  SendWorkedBefore(g);
   EXPECT_TRUE(Incoming().empty());
   EXPECT_EQ(g.StationState, ssNone);
-  EXPECT_EQ(FieldText(Field::Edithiscall), "");
-  EXPECT_FALSE(g.PartReceived[2]);
+  EXPECT_EQ(FieldText(Field::Call), "");
+  EXPECT_FALSE(g.PartReceived[Part::Call]);
 
   g.StationState = ssHeardCQ;
   Script({9, 6});
-  ToolButtonDuplicateClick(g);
+  SendWorkedBefore(g);
   EXPECT_EQ(LastIncoming(), "SRI");
   EXPECT_EQ(g.StationState, ssNone);
   EXPECT_EQ(ClockSeconds(), before);

@@ -1,4 +1,4 @@
-// What the settings dialog applies to the game.
+// What the settings change in the game.
 #include "engine/game_fixture.h"
 
 namespace tovk::testing {
@@ -13,7 +13,7 @@ TEST_F(SettingsActionsTest, aCallsignWithoutAThreeIsOperatedPortableThree) {
   };
   for (const auto& [typed, stored] : cases) {
     g.Mycall = "Q1AAA";
-    BitBtn1Click(g, SettingsOk{typed, "68"});
+    ChangeOwnStation(g, typed, "68");
     EXPECT_EQ(g.Mycall, stored);
     EXPECT_EQ(g.CQText.str(), "Tovk de " + std::string(stored) + " SS");
   }
@@ -21,18 +21,21 @@ TEST_F(SettingsActionsTest, aCallsignWithoutAThreeIsOperatedPortableThree) {
 
 TEST_F(SettingsActionsTest, aPoolStationWithTheNewCallsignIsRenamed) {
   g.StationMax = 1, g.StationCall[1] = "K3XYZ", g.StationSection[1] = 40;
-  BitBtn1Click(g, SettingsOk{"K3XYZ", "71"});
+  ChangeOwnStation(g, "K3XYZ", "71");
   EXPECT_EQ(g.StationCall[1], "W3/Q3CCC");
   EXPECT_EQ(g.StationSection[1], 14);
 
-  // The same callsign again renames nothing but still applies timeout and check.
+  // The same callsign again renames nothing but still applies the check.
   g.CQText = "unchanged";
   g.StationCall[0] = "K3XYZ";
-  BitBtn1Click(g, SettingsOk{"K3XYZ", "123"});
+  ChangeOwnStation(g, "K3XYZ", "123");
   EXPECT_EQ(g.StationCall[0], "K3XYZ");
   EXPECT_EQ(g.CQText, "unchanged");
-  EXPECT_EQ(g.TimeoutHours * 60 + g.TimeoutMinutes, 150);
   EXPECT_EQ(g.Mycheck, "12");
+
+  // The timeout's spin boxes hold their ranges.
+  SetTimeoutLength(g, 99, -5);
+  EXPECT_EQ(g.TimeoutHours * 60 + g.TimeoutMinutes, 60 * 60);
 }
 
 }  // namespace

@@ -59,10 +59,12 @@ class ContestWatch {
       ASSERT_LE(g_.StationIndex, g_.StationMax) << action;
     }
     int worked = static_cast<int>(
-        std::count(g_.SectionStatus.begin(), g_.SectionStatus.end(), std::uint8_t{2}));
+        std::count(g_.SectionStatus.begin(), g_.SectionStatus.end(), SectionState::Worked));
     ASSERT_EQ(g_.SectionsWorked, worked) << action;
-    ASSERT_EQ(g_.statusPanel[11], FormatScore(2 * g_.SectionsWorked * (g_.Mynumber - 1))) << action;
-    const auto& log = g_.Lines(MemoId::Memo2);
+    ASSERT_EQ(g_.StatusText(StatusPanel::Score),
+              FormatScore(2 * g_.SectionsWorked * (g_.Mynumber - 1)))
+        << action;
+    const auto& log = g_.Lines(MemoId::Log);
     for (; linesChecked_ < log.size(); ++linesChecked_) {
       const std::string& line = log[linesChecked_];
       if (!IsContactLine(line)) continue;

@@ -12,23 +12,23 @@ class TimeoutTest : public GameTest {
     screen.defaultAnswer = true;
   }
   // Takes a timeout, the dialog confirmed with these spin values.
-  void TakeTimeout(int hours, int minutes) {
+  void TimeoutOf(int hours, int minutes) {
     screen.settingsDialog = [this, hours, minutes](SettingsPage) {
-      BitBtn1Click(g, SettingsOk{g.Mycall.str(), g.Mycheck.str(), hours, minutes});
+      SetTimeoutLength(g, hours, minutes);
     };
-    ToolButtontimeoutClick(g);
+    TakeTimeout(g);
   }
 };
 
 constexpr const char* kTooShort = "Sorry, rules state that a minimum timeout is 15 minutes";
 
 TEST_F(TimeoutTest, fifteenMinutesAtLeastOffTheAirUncounted) {
-  TakeTimeout(0, 14);
+  TimeoutOf(0, 14);
   EXPECT_EQ(Messages(), Texts{kTooShort});
   EXPECT_EQ(screen.settingsPages, std::vector<SettingsPage>{SettingsPage::TimeOut});
   EXPECT_TRUE(g.Operating);
 
-  TakeTimeout(0, 15);
+  TimeoutOf(0, 15);
   EXPECT_EQ(g.Minute, 15);
   EXPECT_EQ(g.OpMinutes, 0);
   EXPECT_FALSE(g.Operating);
@@ -37,13 +37,13 @@ TEST_F(TimeoutTest, fifteenMinutesAtLeastOffTheAirUncounted) {
 
 TEST_F(TimeoutTest, hoursAreUsedUpAndACancelledDialogKeepsTheMinutes) {
   g.Mynumber = 2;
-  TakeTimeout(1, 10);
+  TimeoutOf(1, 10);
   EXPECT_EQ(Log(), Texts{"1977/11/18|21:00|- Timeout for 1 Hours, and 10 minutes"});
   EXPECT_EQ(g.Hour * 60 + g.Minute, 22 * 60 + 10);
   EXPECT_EQ(g.TimeoutHours, 0);
 
   screen.settingsDialog = nullptr;  // Cancel: 0 hours and the last 10 minutes
-  ToolButtontimeoutClick(g);
+  TakeTimeout(g);
   EXPECT_EQ(Messages(), Texts{kTooShort});
 }
 

@@ -39,7 +39,7 @@ TEST(AdifTest, exportHasHeaderThenOneRecordPerContact) {
   testing::ScriptedRandom random;
   Game g{screen, random};
   g.Mycall = "Q1AAA";
-  g.Lines(MemoId::Memo2) = {
+  g.Lines(MemoId::Log) = {
       "1977/11/18|21:00|- Start of operation",
       "1977/11/18|21:05|K1ABC     | 40|   12| B | 69| CT  |    1",
       "1977/11/18|21:07|K1ABC     | 40|   12| B | 69| CT  ",

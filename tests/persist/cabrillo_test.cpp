@@ -108,7 +108,7 @@ class CabrilloExportTest : public ::testing::Test {
     g.Mycheck = "68";
     g.Mynumber = 3;
     g.SectionsWorked = 2;
-    g.Lines(MemoId::Memo2) = {
+    g.Lines(MemoId::Log) = {
         "1977/11/18|21:00|- Start of operation",
         "1977/11/18|21:05|K1ABC     | 40|   12| B | 69| CT  |    1",
         "1977/11/18|21:09|N2EQ  edited by hand",

@@ -105,9 +105,9 @@ TEST_F(LoggedLineTest, aLoggedContactReadsBackAsLogged) {
   g.HourText = "03";
   g.MinuteText = "05";
   g.ExchangeSent = true;
-  for (bool& part : g.PartReceived) part = true;
+  g.PartReceived.fill(true);
   Script({9});  // no next caller
-  ToolButtonLogClick(g);
+  LogQso(g);
 
   ASSERT_FALSE(Logbook().empty());
   LogLine line = ParseLogLine(Logbook().back());

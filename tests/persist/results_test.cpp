@@ -23,9 +23,10 @@ class ResultsTest : public ::testing::Test {
     g.ErrorCount = 2;
     g.OpHours = 1;
     g.OpMinutes = 20;
-    for (int section : {0, 8, 34}) g.SectionStatus[section] = 2;  // CT, NYLI, EBAY
-    g.SectionStatus[1] = 1;                                       // EMA heard only
-    g.Lines(MemoId::Memo2) = {
+    for (int section : {0, 8, 34})
+      g.SectionStatus[section] = SectionState::Worked;  // CT, NYLI, EBAY
+    g.SectionStatus[1] = SectionState::Heard;           // EMA heard only
+    g.Lines(MemoId::Log) = {
         "1977/11/18|21:00|- Start of operation",
         "1977/11/18|21:05|K1ABC     | 40|   12| B | 69| CT  |    1",
         "1977/11/18|21:59|K1ABD     | 40|   13| B | 70| CT  |    2",
@@ -70,7 +71,7 @@ TEST_F(ResultsTest, contactsAreCountedByBandAndContestHour) {
 }
 
 TEST_F(ResultsTest, neededSectionsAreListedByAreaAndHeardStillCounts) {
-  for (int section : {53, 54, 55}) g.SectionStatus[section] = 2;  // all of W8
+  for (int section : {53, 54, 55}) g.SectionStatus[section] = SectionState::Worked;  // all of W8
   ResultsSummary r = ComputeResults(g);
   ASSERT_EQ(r.sectionsNeeded.size(), 10u);
   EXPECT_EQ(r.sectionsNeeded[0].area, "W1");

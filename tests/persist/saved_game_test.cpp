@@ -99,14 +99,14 @@ TEST_F(SavedGameTest, emptyWindowsStartWithTheFourMarkersAndEveryLineEndsCrLf) {
 
 TEST_F(SavedGameTest, writesValuesAndMarksInTheirForms) {
   g.Operating = true;
-  g.PartReceived[2] = true;
+  g.PartReceived[Part::Call] = true;
   g.Day = -3;
-  g.SectionStatus[0] = 2;
-  g.SectionStatus[1] = 1;
-  g.StationWorked[0] = 2;
+  g.SectionStatus[0] = SectionState::Worked;
+  g.SectionStatus[1] = SectionState::Heard;
+  g.StationWorked[0] = StationLogState::Worked;
   g.StationBand[0] = "20";
-  g.StationWorked[1] = 1;
-  g.StationWorked[2] = 3;
+  g.StationWorked[1] = StationLogState::Heard;
+  g.StationWorked[2] = static_cast<StationLogState>(3);  // no such state: written as X
   const std::string text = Written(g);
   EXPECT_NE(text.find("# End of Memos\r\n99999999\r\nZ\r\nQ2BBB\r\nXX\r\nNONE\r\nT\r\n"
                       "F\r\nF\r\nT\r\nF\r\nF\r\nF\r\nF\r\n0\r\n-3\r\n"),
@@ -125,14 +125,14 @@ TEST_F(SavedGameTest, handWrittenFileReadsIntoTheGameAndTheWindow) {
                         "#Memo3", "CQ SS", "# End of Memos"}));
   ASSERT_TRUE(count.ok);
   EXPECT_EQ(count.lines, 9 + 28 + 75 + 1 + 3);
-  EXPECT_EQ(g.Lines(MemoId::Memo1), (std::vector<std::string>{"QRZ de K9XYZ", ""}));
-  EXPECT_EQ(g.Lines(MemoId::Memo2), std::vector<std::string>{"1977/11/18|21:05 QRV"});
-  EXPECT_EQ(g.Lines(MemoId::Memo3), std::vector<std::string>{"CQ SS"});
+  EXPECT_EQ(g.Lines(MemoId::Incoming), (std::vector<std::string>{"QRZ de K9XYZ", ""}));
+  EXPECT_EQ(g.Lines(MemoId::Log), std::vector<std::string>{"1977/11/18|21:05 QRV"});
+  EXPECT_EQ(g.Lines(MemoId::Outgoing), std::vector<std::string>{"CQ SS"});
   EXPECT_EQ(g.Hisnumber, " 12");
   EXPECT_EQ(g.Hiscall, "K9XYZ");
   EXPECT_EQ(g.Hissection, "IL");
   EXPECT_TRUE(g.Operating);
-  EXPECT_EQ(g.PartReceived,
+  EXPECT_EQ(g.PartReceived.entries(),
             (std::array<bool, 8>{true, true, true, false, true, false, false, false}));
   EXPECT_EQ(g.Day, 19);
   EXPECT_EQ(g.DayText, "19");
@@ -142,21 +142,21 @@ TEST_F(SavedGameTest, handWrittenFileReadsIntoTheGameAndTheWindow) {
   EXPECT_EQ(g.StationState, ssCalledMe);
   EXPECT_EQ(g.Band, "20");
   EXPECT_EQ(g.ElapsedMinutes, 1234);
-  EXPECT_EQ(g.SectionStatus[4], 2);
-  EXPECT_EQ(g.SectionStatus[9], 1);
-  EXPECT_EQ(g.SectionStatus[0], 0);
+  EXPECT_EQ(g.SectionStatus[4], SectionState::Worked);
+  EXPECT_EQ(g.SectionStatus[9], SectionState::Heard);
+  EXPECT_EQ(g.SectionStatus[0], SectionState::Needed);
   EXPECT_EQ(g.StationCall[0], "W1AW");
   EXPECT_EQ(g.StationBand[0], "20");
-  EXPECT_EQ(g.StationWorked[0], 2);
-  EXPECT_EQ(g.StationWorked[1], 0);
-  EXPECT_EQ(g.StationWorked[2], 1);
+  EXPECT_EQ(g.StationWorked[0], StationLogState::Worked);
+  EXPECT_EQ(g.StationWorked[1], StationLogState::NotWorked);
+  EXPECT_EQ(g.StationWorked[2], StationLogState::Heard);
   // The window: QSO number, band box, section cells and the received parts.
   EXPECT_EQ(g.qsoNumberText, "42");
   EXPECT_EQ(g.bandBox, "20");
   EXPECT_EQ(g.sectionCellColour[4], g.WorkedColour);
-  EXPECT_EQ(g.fieldText[static_cast<int>(Field::Edithiscall)], "K9XYZ");
-  EXPECT_EQ(g.fieldText[static_cast<int>(Field::Editcheck)], "59");
-  EXPECT_EQ(g.fieldText[static_cast<int>(Field::EditSection)], "");
+  EXPECT_EQ(g.fieldText[static_cast<int>(Field::Call)], "K9XYZ");
+  EXPECT_EQ(g.fieldText[static_cast<int>(Field::Check)], "59");
+  EXPECT_EQ(g.fieldText[static_cast<int>(Field::Section)], "");
   EXPECT_TRUE(screen.messages.empty());
 }
 
@@ -167,17 +167,17 @@ TEST_F(SavedGameTest, playedGameComesBackAsItWas) {
   for (int i = 0; i <= 3199; ++i) {
     played.StationCall[i] = "W" + std::to_string(i);
     played.StationBand[i] = i % 3 == 0 ? "40" : "99";
-    played.StationWorked[i] = i % 3 == 0 ? 2 : 0;
+    played.StationWorked[i] = i % 3 == 0 ? StationLogState::Worked : StationLogState::NotWorked;
   }
-  played.AppendLine(MemoId::Memo1, "#$%&*  QRM  ##@$%&*");
-  played.AppendLine(MemoId::Memo1, "");
-  played.AppendLine(MemoId::Memo1, "#Memo");
-  played.AppendLine(MemoId::Memo2, "1977/11/18|21:05  K9XYZ  12 B 59 IL");
-  played.AppendLine(MemoId::Memo3, "# End of sections");
-  played.AppendLine(MemoId::Memo3, "Tovk de Q1AAA SS \xC3\xA9");
+  played.AppendLine(MemoId::Incoming, "#$%&*  QRM  ##@$%&*");
+  played.AppendLine(MemoId::Incoming, "");
+  played.AppendLine(MemoId::Incoming, "#Memo");
+  played.AppendLine(MemoId::Log, "1977/11/18|21:05  K9XYZ  12 B 59 IL");
+  played.AppendLine(MemoId::Outgoing, "# End of sections");
+  played.AppendLine(MemoId::Outgoing, "Tovk de Q1AAA SS \xC3\xA9");
   played.Hiscall = "K9XYZ";
   played.Hisnumber = "  12";
-  played.PartReceived = {true, false, true, false, true, true, false, true};
+  played.PartReceived.entries() = {true, false, true, false, true, true, false, true};
   played.Operating = true;
   played.CallAttempts = 3;
   played.DupeCount = 2;
@@ -193,7 +193,8 @@ TEST_F(SavedGameTest, playedGameComesBackAsItWas) {
   played.SectionsWorked = 61;
   played.Band = "15";
   played.ElapsedMinutes = 2000;
-  for (int i = 0; i < kSectionCount; ++i) played.SectionStatus[i] = i % 3;
+  for (int i = 0; i < kSectionCount; ++i)
+    played.SectionStatus[i] = static_cast<SectionState>(i % 3);
   const std::string text = Written(played);
 
   Game back{screen, random};
@@ -203,8 +204,8 @@ TEST_F(SavedGameTest, playedGameComesBackAsItWas) {
   EXPECT_EQ(back.memo, played.memo);
   EXPECT_EQ(back.Hiscall, "K9XYZ");
   EXPECT_EQ(back.Hisnumber, "  12");
-  EXPECT_FALSE(back.PartReceived[7]);  // not kept in the file
-  back.PartReceived[7] = true;
+  EXPECT_FALSE(back.PartReceived[Part::Signoff]);  // not kept in the file
+  back.PartReceived[Part::Signoff] = true;
   EXPECT_EQ(back.PartReceived, played.PartReceived);
   EXPECT_EQ(back.StationWorked, played.StationWorked);
   EXPECT_EQ(back.StationCall, played.StationCall);
@@ -218,7 +219,7 @@ TEST_F(SavedGameTest, fileEndingInsideTheWindowsIsAReadErrorAfterTheLinesRead) {
   const auto count = Read(FileText({"#Memo1", "one", "two"}));
   EXPECT_FALSE(count.ok);
   EXPECT_EQ(count.lines, 3);
-  EXPECT_EQ(g.Lines(MemoId::Memo1), (std::vector<std::string>{"one", "two"}));
+  EXPECT_EQ(g.Lines(MemoId::Incoming), (std::vector<std::string>{"one", "two"}));
   EXPECT_TRUE(g.qsoNumberText.empty());  // no window refresh
 }
 
@@ -230,7 +231,7 @@ TEST_F(SavedGameTest, lettersForTheDayStopAtTheLineBeforeIt) {
   const auto count = Read(FileText(Join(windows, values)));
   EXPECT_FALSE(count.ok);
   EXPECT_EQ(count.lines, 5 + 14);
-  EXPECT_EQ(g.Lines(MemoId::Memo1), std::vector<std::string>{"hello"});
+  EXPECT_EQ(g.Lines(MemoId::Incoming), std::vector<std::string>{"hello"});
 }
 
 TEST_F(SavedGameTest, numberBeyond32BitsIsAReadError) {
@@ -274,15 +275,15 @@ TEST_F(SavedGameTest, sectionLinesAreMatchedByNameAndLetter) {
   ASSERT_TRUE(Read(FileText(Join(windows, Values(), sections,
                                  std::vector<std::string>{"# End of sections"})))
                   .ok);
-  EXPECT_EQ(g.SectionStatus[0], 1);
-  EXPECT_EQ(g.SectionStatus[1], 2);
-  EXPECT_EQ(g.SectionStatus[2], 1);
-  EXPECT_EQ(g.SectionStatus[3], 1);
-  EXPECT_EQ(g.SectionStatus[4], 0);
+  EXPECT_EQ(g.SectionStatus[0], SectionState::Heard);
+  EXPECT_EQ(g.SectionStatus[1], SectionState::Worked);
+  EXPECT_EQ(g.SectionStatus[2], SectionState::Heard);
+  EXPECT_EQ(g.SectionStatus[3], SectionState::Heard);
+  EXPECT_EQ(g.SectionStatus[4], SectionState::Needed);
 }
 
 TEST_F(SavedGameTest, fileEndingInsideTheStationLinesKeepsTheRestAndRefreshes) {
-  g.StationWorked[2] = 2;
+  g.StationWorked[2] = StationLogState::Worked;
   g.StationBand[2] = "80";
   const auto windows = std::vector<std::string>{"#Memo1", "#Memo2", "#Memo3", "# End of Memos"};
   const auto count =
@@ -291,7 +292,7 @@ TEST_F(SavedGameTest, fileEndingInsideTheStationLinesKeepsTheRestAndRefreshes) {
   ASSERT_TRUE(count.ok);
   EXPECT_EQ(g.StationCall[0], "W1AW");
   EXPECT_EQ(g.StationCall[2], "K2AA");
-  EXPECT_EQ(g.StationWorked[2], 2);
+  EXPECT_EQ(g.StationWorked[2], StationLogState::Worked);
   EXPECT_EQ(g.StationBand[2], "80");
   EXPECT_EQ(g.qsoNumberText, "42");
 }
@@ -305,7 +306,7 @@ TEST_F(SavedGameTest, fileEndingBeforeTheSectionMarkerIsAReadError) {
 
 TEST_F(SavedGameTest, latinOneWindowLineIsReadAsUtf8) {
   ASSERT_TRUE(Read(HandWritten({"#Memo1", "Caf\xE9", "#Memo2", "#Memo3", "# End of Memos"})).ok);
-  EXPECT_EQ(g.Lines(MemoId::Memo1), std::vector<std::string>{"Caf\xC3\xA9"});
+  EXPECT_EQ(g.Lines(MemoId::Incoming), std::vector<std::string>{"Caf\xC3\xA9"});
 }
 
 TEST_F(SavedGameTest, missingFileReportsLineZero) {
@@ -326,7 +327,7 @@ TEST_F(SavedGameTest, interruptedSaveLeavesTheOldFileByteForByte) {
   g.SavedGameFile = "game.sav";
   const std::string old = "an old game\r\n";
   WriteBytes(folder / "game.sav", old);
-  g.AppendLine(MemoId::Memo2, "a contact");
+  g.AppendLine(MemoId::Log, "a contact");
   EXPECT_FALSE(WriteSavedGame(g, [](int written) { return written == 40; }));
   EXPECT_EQ(screen.messages, std::vector<std::string>{"Error writing file game.sav in line 40"});
   EXPECT_EQ(ReadBytes(folder / "game.sav"), old);
@@ -336,7 +337,7 @@ TEST_F(SavedGameTest, interruptedSaveLeavesTheOldFileByteForByte) {
 TEST_F(SavedGameTest, saveReplacesTheFileAndReadsBack) {
   g.SavedGameFile = "game.sav";
   WriteBytes(folder / "game.sav", "an old game\r\n");
-  g.AppendLine(MemoId::Memo2, "a contact");
+  g.AppendLine(MemoId::Log, "a contact");
   ASSERT_TRUE(WriteSavedGame(g));
   EXPECT_EQ(ReadBytes(folder / "game.sav"), Written(g));
   EXPECT_EQ(folder.Names(), std::vector<std::string>{"game.sav"});
@@ -346,7 +347,7 @@ TEST_F(SavedGameTest, saveReplacesTheFileAndReadsBack) {
   back.SavedGameFile = "game.sav";
   back.StationMax = 2;
   ASSERT_TRUE(ReadSavedGame(back));
-  EXPECT_EQ(back.Lines(MemoId::Memo2), std::vector<std::string>{"a contact"});
+  EXPECT_EQ(back.Lines(MemoId::Log), std::vector<std::string>{"a contact"});
   EXPECT_TRUE(screen.messages.empty());
 }
 

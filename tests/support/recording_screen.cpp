@@ -5,11 +5,11 @@ namespace tovk::testing {
 namespace {
 const char* MemoName(MemoId memo) {
   switch (memo) {
-    case MemoId::Memo1:
+    case MemoId::Incoming:
       return "in";
-    case MemoId::Memo2:
+    case MemoId::Log:
       return "log";
-    case MemoId::Memo3:
+    case MemoId::Outgoing:
       return "out";
   }
   return "?";
@@ -63,14 +63,14 @@ void RecordingScreen::SetButtonEnabled(Button button, bool enabled) {
 void RecordingScreen::SetCallButtonCaption(const std::string& caption) {
   (void)caption;
 }
-void RecordingScreen::SetStatusPanel(int index, const std::string& text) {
-  (void)index;
+void RecordingScreen::SetStatusPanel(StatusPanel panel, const std::string& text) {
+  (void)panel;
   (void)text;
 }
 void RecordingScreen::SetTimerEnabled(bool enabled) {
   timerEnabled = enabled;
 }
-void RecordingScreen::ShowNotebookPage(int page) {
+void RecordingScreen::ShowNotebookPage(NotebookPage page) {
   (void)page;
 }
 void RecordingScreen::PaintSectionCell(int section, Colour colour) {
@@ -87,6 +87,10 @@ void RecordingScreen::DockSectionPanel(bool right) {
 void RecordingScreen::EndProgram() {
   events.push_back("end");
   ended = true;
+}
+void RecordingScreen::ShowResults(const ResultsSummary& summary, const std::vector<PracticeRun>&) {
+  events.push_back("results");
+  results.push_back(summary);
 }
 
 std::vector<std::string> RecordingScreen::TakeMessages() {

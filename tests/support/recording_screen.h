@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "world/screen.h"
+#include "app/front_end.h"
 
 namespace tovk::testing {
 
-class RecordingScreen : public Screen {
+class RecordingScreen : public FrontEnd {
  public:
   void AppendLine(MemoId memo, const std::string& line) override;
   void ClearLines(MemoId memo) override;
@@ -25,13 +25,14 @@ class RecordingScreen : public Screen {
   void SetQsoNumber(const std::string& text) override;
   void SetButtonEnabled(Button button, bool enabled) override;
   void SetCallButtonCaption(const std::string& caption) override;
-  void SetStatusPanel(int index, const std::string& text) override;
+  void SetStatusPanel(StatusPanel panel, const std::string& text) override;
   void SetTimerEnabled(bool enabled) override;
-  void ShowNotebookPage(int page) override;
+  void ShowNotebookPage(NotebookPage page) override;
   void PaintSectionCell(int section, Colour colour) override;
   void PaintAreaBox(int area, Colour colour) override;
   void DockSectionPanel(bool right) override;
   void EndProgram() override;
+  void ShowResults(const ResultsSummary& results, const std::vector<PracticeRun>& history) override;
 
   // Everything the screen was told, one entry per call, e.g. "msg|Callsign not heard".
   std::vector<std::string> events;
@@ -47,6 +48,7 @@ class RecordingScreen : public Screen {
   std::deque<std::optional<std::string>> files;
   std::function<void(SettingsPage)> settingsDialog;
 
+  std::vector<ResultsSummary> results;  // every results summary shown
   bool ended = false;
   bool timerEnabled = false;
   bool sectionPanelRight = false;

@@ -12,9 +12,8 @@ namespace tovk::testing {
 namespace {
 
 constexpr std::array<const char*, 5> kBands = {"80", "40", "20", "15", "10"};
-constexpr std::array<Button, 4> kPartButtons = {
-    Button::ToolButtonsendnumber, Button::ToolButtonsendprec, Button::ToolButtonsendcheck,
-    Button::ToolButtonsendsection};
+constexpr std::array<Button, 4> kPartButtons = {Button::SendNumber, Button::SendPrecedence,
+                                                Button::SendCheck, Button::SendSection};
 
 // Patience of the robot with one contact.
 constexpr int kMaxCalls = 8;
@@ -23,8 +22,8 @@ constexpr int kMaxSends = 8;
 constexpr int kMaxDupeNotices = 5;
 
 bool ExchangeCopied(const GameState& s) {
-  return s.PartReceived[0] && s.PartReceived[1] && s.PartReceived[2] && s.PartReceived[4] &&
-         s.PartReceived[5];
+  return s.PartReceived[Part::Number] && s.PartReceived[Part::Precedence] &&
+         s.PartReceived[Part::Call] && s.PartReceived[Part::Check] && s.PartReceived[Part::Section];
 }
 
 template <class Action>
@@ -46,19 +45,19 @@ RobotOptions OptionsForSeed(std::uint64_t seed) {
 void StartRobotContest(Game& g, const std::filesystem::path& stationFolder,
                        const RobotOptions& options) {
   g.folder = stationFolder;
-  RadioGroup1Click(g, options.highPower ? 1 : 0);
+  ChoosePower(g, options.highPower ? Power::High1000 : Power::Low100);
   g.CQText = "Tovk de " + g.Mycall + " SS";
-  CheckBoxAutoclearClick(g, options.autoClear);
-  CheckBoxAutodetectClick(g, options.autoDetect);
-  CheckBoxassistClick(g, options.assist);
-  Press(g, [&] { ToolButtonnewClick(g); });
+  SetAutoClear(g, options.autoClear);
+  SetAutoDetect(g, options.autoDetect);
+  SetAssist(g, options.assist);
+  Press(g, [&] { StartNewGame(g); });
 }
 
 Robot::Robot(Game& game, RobotScreen& screen, std::uint64_t seed)
     : g_(game), screen_(screen), random_(seed * 7919 + 17) {
   screen_.settingsDialog = [this](SettingsPage page) {
     if (page != SettingsPage::TimeOut) return;
-    BitBtn1Click(g_, SettingsOk{g_.Mycall, g_.Mycheck, 0, 30});
+    SetTimeoutLength(g_, 0, 30);
   };
 }
 
@@ -79,13 +78,13 @@ void Robot::ForgetContact() {
 const char* Robot::Step() {
   if (Done()) return "contest over";
   ++tally_.actions;
-  if (g_.Timer1) {
+  if (g_.autoCqTimer) {
     ++tally_.autoCqTicks;
-    Timer1Tick(g_);
+    ClockTick(g_);
     return "Auto CQ tick";
   }
-  if (!g_.IsEnabled(Button::ToolButtonCallCQ) || !g_.Operating) {
-    Press(g_, [&] { SpeedButtonStartgameClick(g_); });
+  if (!g_.IsEnabled(Button::CallCq) || !g_.Operating) {
+    Press(g_, [&] { GoOnTheAir(g_); });
     return "QRV";
   }
   switch (g_.StationState) {
@@ -105,7 +104,7 @@ const char* Robot::Housekeeping() {
   int roll = Choose(4000);
   if (roll < 2) {
     ++tally_.timeouts;
-    Press(g_, [&] { ToolButtontimeoutClick(g_); });
+    Press(g_, [&] { TakeTimeout(g_); });
     return "Timeout";
   }
   if (roll < 10) {
@@ -117,8 +116,8 @@ const char* Robot::Housekeeping() {
   }
   if (roll < 18) {
     Press(g_, [&] {
-      Memo1MouseDown(g_, true);
-      Memo3MouseDown(g_, true);
+      ClearIncoming(g_);
+      ClearOutgoing(g_);
     });
     return "clear windows";
   }
@@ -130,16 +129,16 @@ const char* Robot::LookForContacts() {
   int roll = Choose(100);
   if (roll < 75) {
     ++tally_.cqs;
-    Press(g_, [&] { ToolButtonCallCQClick(g_); });
+    Press(g_, [&] { CallCq(g_); });
     return "Call CQ";
   }
   if (roll < 97) {
     ++tally_.tunes;
-    Press(g_, [&] { ToolButtonTuneClick(g_); });
+    Press(g_, [&] { TuneBand(g_); });
     return "Tune band";
   }
   ++tally_.cqs;
-  Press(g_, [&] { ToolButtonAutoCQClick(g_); });
+  Press(g_, [&] { StartAutoCq(g_); });
   return "Auto CQ";
 }
 
@@ -150,12 +149,12 @@ const char* Robot::CallStationHeard() {
     ++tally_.abandoned;
     ForgetContact();
     ++tally_.tunes;
-    Press(g_, [&] { ToolButtonTuneClick(g_); });
+    Press(g_, [&] { TuneBand(g_); });
     return "Tune band";
   }
   ++calls_;
   ++tally_.calls;
-  Press(g_, [&] { ToolButtonCallhimClick(g_); });
+  Press(g_, [&] { CallStation(g_); });
   return "Call him";
 }
 
@@ -164,20 +163,20 @@ const char* Robot::WorkContact() {
   auto abandon = [&] {
     ++tally_.abandoned;
     ForgetContact();
-    Press(g_, [&] { ToolButtonClearQSOClick(g_); });
+    Press(g_, [&] { ClearContact(g_); });
     return "Clr Xchg";
   };
-  if (g_.PartReceived[2] && !checked_) {
+  if (g_.PartReceived[Part::Call] && !checked_) {
     checked_ = true;
     screen_.lastMessage.clear();
-    Press(g_, [&] { ToolButtonchecklogClick(g_); });
+    Press(g_, [&] { CheckLog(g_); });
     dupe_ = screen_.lastMessage.find(" Worked on ") != std::string::npos;
     if (dupe_) ++tally_.dupesNoticed;
     return "Check log";
   }
   if (dupe_) {
     if (++dupeNotices_ > kMaxDupeNotices) return abandon();
-    Press(g_, [&] { ToolButtonDuplicateClick(g_); });
+    Press(g_, [&] { SendWorkedBefore(g_); });
     if (g_.StationState == ssNone) ForgetContact();
     return "Send Dup";
   }
@@ -185,7 +184,7 @@ const char* Robot::WorkContact() {
     if (repeats_ >= kMaxRepeats) return abandon();
     ++repeats_;
     ++tally_.repeats;
-    Press(g_, [&] { ToolButtonRepeatClick(g_); });
+    Press(g_, [&] { AskForRepeat(g_); });
     return "Repeat";
   }
   if (!g_.ExchangeSent) {
@@ -193,18 +192,18 @@ const char* Robot::WorkContact() {
     ++sends_;
     ++tally_.sends;
     // Mostly the whole exchange; now and then only the part asked for.
-    Button sender = Choose(10) == 0 ? kPartButtons[Choose(4)] : Button::ToolButtonSend;
-    Press(g_, [&] { ToolButtonSendClick(g_, sender); });
+    Button sender = Choose(10) == 0 ? kPartButtons[Choose(4)] : Button::SendMessage;
+    Press(g_, [&] { SendExchange(g_, sender); });
     return "Send";
   }
   if (!qslSent_) {
     qslSent_ = true;
-    Press(g_, [&] { ToolButtonQSLClick(g_); });
+    Press(g_, [&] { SendQsl(g_); });
     return "Send QSL";
   }
   ++tally_.logAttempts;
   int before = g_.Mynumber;
-  Press(g_, [&] { ToolButtonLogClick(g_); });
+  Press(g_, [&] { LogQso(g_); });
   // A refused log (a mishap may have cleared the contact meanwhile) is not
   // tried again: the contact is given up.
   if (g_.Mynumber == before) return abandon();

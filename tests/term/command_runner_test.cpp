@@ -11,29 +11,29 @@ namespace {
 
 class CommandRunnerTest : public TermFixture {
  protected:
-  void Run(const std::string& line) { RunCommand(g, screen, ParseCommand(line)); }
+  void Run(const std::string& line) { RunCommand(session, screen, ParseCommand(line)); }
 };
 
 TEST_F(CommandRunnerTest, aDisabledButtonIsRefusedAndDoesNothing) {
-  g.SetButtonEnabled(Button::ToolButtonCallCQ, false);
+  g.SetButtonEnabled(Button::CallCq, false);
   Run("call  cq");
   EXPECT_EQ(Printed(), (Lines{"off | call  cq"}));
-  EXPECT_TRUE(g.Lines(MemoId::Memo3).empty());
+  EXPECT_TRUE(g.Lines(MemoId::Outgoing).empty());
   EXPECT_TRUE(random.ranges.empty());
 }
 
 TEST_F(CommandRunnerTest, enterTakesTheNextStepUnlessItsButtonIsDisabled) {
   g.StationState = ssHeardCQ;  // a station heard: the step is the call button
   g.Hiscall = "K1ABC";
-  g.SetButtonEnabled(Button::ToolbuttonCallhim, false);
+  g.SetButtonEnabled(Button::CallStation, false);
   Run("enter");
   EXPECT_EQ(Printed(), (Lines{"off | enter"}));
-  EXPECT_TRUE(g.Lines(MemoId::Memo3).empty());
+  EXPECT_TRUE(g.Lines(MemoId::Outgoing).empty());
 
-  g.SetButtonEnabled(Button::ToolbuttonCallhim, true);
+  g.SetButtonEnabled(Button::CallStation, true);
   Run("enter");
-  ASSERT_FALSE(g.Lines(MemoId::Memo3).empty());
-  EXPECT_EQ(g.Lines(MemoId::Memo3).back(), "K1ABC DE " + g.Mycall.str());
+  ASSERT_FALSE(g.Lines(MemoId::Outgoing).empty());
+  EXPECT_EQ(g.Lines(MemoId::Outgoing).back(), "K1ABC DE " + g.Mycall.str());
   EXPECT_EQ(g.busy, 0);
 }
 
@@ -52,9 +52,9 @@ TEST_F(CommandRunnerTest, tickRunsTheAutoCqTimerOnlyWhileItIsEnabled) {
   Run("tick");
   EXPECT_TRUE(g.AutoCQ);  // timer off: nothing happened
 
-  g.SetTimer1(true);
+  g.SetAutoCqTimer(true);
   Run("tick");
-  EXPECT_FALSE(g.Timer1);
+  EXPECT_FALSE(g.autoCqTimer);
   EXPECT_FALSE(g.AutoCQ);
   EXPECT_EQ(g.busy, 0);
 }

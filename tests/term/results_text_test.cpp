@@ -53,14 +53,14 @@ TEST(LocalIsoTimestamp, isDateTeeTimeToTheSecond) {
 }
 
 TEST(ParseExport, takesAFormatAndAFileName) {
-  const Command cabrillo = ParseCommand("Export CABRILLO  my log.log ");
-  EXPECT_EQ(cabrillo.kind, CommandKind::Export);
-  EXPECT_EQ(cabrillo.item, 0);
-  EXPECT_EQ(cabrillo.value, "my log.log");
-  EXPECT_EQ(ParseCommand("export adif k.adi").item, 1);
-  EXPECT_EQ(ParseCommand("results").kind, CommandKind::Results);
+  const TermCommand cabrillo = ParseCommand("Export CABRILLO  my log.log ");
+  EXPECT_EQ(cabrillo.kind, CommandKind::Run);
+  EXPECT_EQ(cabrillo.command, Command::ExportCabrillo);
+  EXPECT_EQ(cabrillo.input.file, "my log.log");
+  EXPECT_EQ(ParseCommand("export adif k.adi").command, Command::ExportAdif);
+  EXPECT_EQ(ParseCommand("results").command, Command::Results);
   for (const char* wrong : {"export", "export adif", "export csv k.csv"}) {
-    const Command command = ParseCommand(wrong);
+    const TermCommand command = ParseCommand(wrong);
     EXPECT_EQ(command.kind, CommandKind::Invalid) << wrong;
     EXPECT_EQ(command.error,
               std::string("export needs cabrillo or adif and a file name: ") + wrong);
@@ -72,15 +72,15 @@ class AfterContestTest : public TermFixture {
   AfterContestTest() {
     g.folder = folder.path();
     g.settingsFile = folder / "tovk.ini";
-    screen.SetClock([] { return std::string("2024-11-16T14:05:09"); });
+    session.SetClock([] { return std::string("2024-11-16T14:05:09"); });
     g.Mycall = "K1ABC";
     g.Mynumber = 2;
     g.SectionsWorked = 1;
-    g.AppendLine(MemoId::Memo2, "1977/11/18|21:05|W1AW      | 40|   12| B | 69| CT  |    1");
-    g.AppendLine(MemoId::Memo2, "1977/11/18|21:09|N2EQ  edited by hand");
+    g.AppendLine(MemoId::Log, "1977/11/18|21:05|W1AW      | 40|   12| B | 69| CT  |    1");
+    g.AppendLine(MemoId::Log, "1977/11/18|21:09|N2EQ  edited by hand");
     Printed();
   }
-  void Run(const std::string& line) { RunCommand(g, screen, ParseCommand(line)); }
+  void Run(const std::string& line) { RunCommand(session, screen, ParseCommand(line)); }
   Lines Tagged(const std::string& tag) {
     Lines lines;
     for (const std::string& line : Printed())
@@ -111,6 +111,7 @@ TEST_F(AfterContestTest, exportWritesBesideTheGameAndAsksBeforeReplacing) {
 TEST_F(AfterContestTest, contestEndAddsOneHistoryLineAndPrintsTheSummaryWithIt) {
   g.Day = 21, g.Hour = 3;
   RefreshDisplay(g);
+  Run("tick");  // the session takes the contest's end up after the action
   const Lines printed = Printed();
   ASSERT_FALSE(printed.empty());
   EXPECT_EQ(printed.front(), "msg | Contest is over");
@@ -129,6 +130,7 @@ TEST_F(AfterContestTest, aHistoryThatCannotBeWrittenIsReportedAndTheSummaryStill
   std::filesystem::create_directory(folder / "tovk-history.csv");  // a folder in its way
   g.Day = 22;
   RefreshDisplay(g);
+  Run("tick");
   const Lines printed = Printed();
   ASSERT_GE(printed.size(), 3u);
   EXPECT_EQ(printed[1], "msg | Error writing file " + (folder / "tovk-history.csv").string());

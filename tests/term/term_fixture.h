@@ -1,4 +1,4 @@
-// A game on the terminal screen for tests: input lines come from a string,
+// A session on the terminal screen for tests: input lines come from a string,
 // printed lines are collected, draws are scripted.
 #pragma once
 
@@ -8,16 +8,16 @@
 
 #include <gtest/gtest.h>
 
+#include "app/session.h"
 #include "support/scripted_random.h"
 #include "term/line_input.h"
 #include "term/term_screen.h"
-#include "world/game.h"
 
 namespace tovk::term {
 
 class TermFixture : public ::testing::Test {
  protected:
-  TermFixture() { screen.Attach(g); }
+  TermFixture() { screen.Attach(session); }
 
   // What the player types next, one answer a line.
   void Type(const std::string& lines) {
@@ -39,7 +39,8 @@ class TermFixture : public ::testing::Test {
   std::ostringstream output;
   TermScreen screen{output, lines};
   tovk::testing::ScriptedRandom random;
-  Game g{screen, random};
+  Session session{screen, random, SessionSetup{}};
+  Game& g = session.game();
 };
 
 using Lines = std::vector<std::string>;

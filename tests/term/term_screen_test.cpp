@@ -9,9 +9,9 @@ namespace {
 using TermScreenTest = TermFixture;
 
 TEST_F(TermScreenTest, windowLinesAndMessagesCarryTheirTags) {
-  g.AppendLine(MemoId::Memo1, "K1ABC UR 5A");
-  g.AppendLine(MemoId::Memo3, "Tovk de Q1AAA SS");
-  g.AppendLine(MemoId::Memo2, "1977/11/18|21:00|- Start of operation");
+  g.AppendLine(MemoId::Incoming, "K1ABC UR 5A");
+  g.AppendLine(MemoId::Outgoing, "Tovk de Q1AAA SS");
+  g.AppendLine(MemoId::Log, "1977/11/18|21:00|- Start of operation");
   g.ShowMessage("Error Reading file x in line 3\n\rTry again");
   EXPECT_EQ(Printed(), (Lines{"in  | K1ABC UR 5A", "out | Tovk de Q1AAA SS",
                               "log | 1977/11/18|21:00|- Start of operation",
@@ -19,7 +19,7 @@ TEST_F(TermScreenTest, windowLinesAndMessagesCarryTheirTags) {
 }
 
 TEST_F(TermScreenTest, aLineWithABreakStaysOneOutputLine) {
-  g.AppendLine(MemoId::Memo1, "half\r\nline");
+  g.AppendLine(MemoId::Incoming, "half\r\nline");
   EXPECT_EQ(Printed(), (Lines{"in  | half  line"}));
 }
 
@@ -73,7 +73,7 @@ TEST_F(TermScreenTest, endOfInputWhileWaitingForAnAnswerEndsTheProgram) {
 
 TEST_F(TermScreenTest, nothingIsPrintedOnceTheProgramHasEnded) {
   screen.EndProgram();
-  g.AppendLine(MemoId::Memo2, "late line");
+  g.AppendLine(MemoId::Log, "late line");
   g.ShowMessage("late message");
   EXPECT_TRUE(screen.Ended());
   EXPECT_TRUE(Printed().empty());

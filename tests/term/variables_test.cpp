@@ -24,8 +24,8 @@ TEST_F(ShowTest, valuesAreWrittenByTheirKind) {
   EXPECT_EQ(Shown(g, "NeededColour"), "NeededColour=" + std::to_string(0xD0E2E8));
   g.WorkedColour = kClBtnFace;
   EXPECT_EQ(Shown(g, "WorkedColour"), "WorkedColour=" + std::to_string(kClBtnFace));
-  g.SetTimer1(true);
-  EXPECT_EQ(Shown(g, "Timer1"), "Timer1=true");
+  g.SetAutoCqTimer(true);
+  EXPECT_EQ(Shown(g, "AutoCqTimer"), "AutoCqTimer=true");
 }
 
 TEST_F(ShowTest, namesMatchInAnyCaseAndAnswerInTheGamesSpelling) {
@@ -34,8 +34,8 @@ TEST_F(ShowTest, namesMatchInAnyCaseAndAnswerInTheGamesSpelling) {
 }
 
 TEST_F(ShowTest, arrayEntriesByIndexWithinTheirLength) {
-  g.PartReceived[7] = true;
-  g.StationWorked[3200] = 2;
+  g.PartReceived[Part::Signoff] = true;
+  g.StationWorked[3200] = StationLogState::Worked;
   EXPECT_EQ(Shown(g, "PartReceived[7]"), "PartReceived[7]=true");
   EXPECT_EQ(Shown(g, "StationWorked[3200]"), "StationWorked[3200]=2");
   EXPECT_EQ(Shown(g, "SectionName[80]"), "SectionName[80]=");

@@ -144,7 +144,7 @@ void HelpViewerTest::aboutBoxIsCentredOnTopAndReused() {
   WindowFixture f;
   TestWindow& w = *f.window;
   w.move(120, 90);
-  ui::TFormAbout* about = w.AboutBox();
+  ui::AboutBox* about = w.About();
   QVERIFY(about && !about->isVisible());
   HelpEntry(w.menuBar(), QStringLiteral("About Tovk"))->trigger();
   QVERIFY(about->isVisible());
@@ -162,12 +162,12 @@ void HelpViewerTest::aboutBoxIsCentredOnTopAndReused() {
     about->grab().save(qEnvironmentVariable("TOVK_SCREENSHOTS") + QStringLiteral("/about.png"));
   }
 
-  about->BitBtn2()->click();
+  about->OkButton()->click();
   QVERIFY(!about->isVisible());
   // Shown again: the same box, centred over where the window is now.
   w.move(300, 200);
   HelpEntry(w.menuBar(), QStringLiteral("About Tovk"))->trigger();
-  QCOMPARE(w.AboutBox(), about);
+  QCOMPARE(w.About(), about);
   QVERIFY(about->isVisible());
   QCOMPARE(about->x(), w.x() + w.width() / 2 - 391 / 2);
 }

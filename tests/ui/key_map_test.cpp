@@ -15,8 +15,8 @@
 namespace tovk::testing {
 namespace {
 
-QLineEdit* FieldOf(ui::TFormMain& w, Field field) {
-  return w.Panel4()->FieldEdit(field);
+QLineEdit* FieldOf(ui::MainWindow& w, Field field) {
+  return w.Entries()->FieldEdit(field);
 }
 
 // What an action leaves that a player can see or that scores.
@@ -38,7 +38,22 @@ Outcome OutcomeOf(TestWindow& w) {
           g.DupeCount,
           g.StationState,
           (g.Hour * 60 + g.Minute) * 60 + g.Second,
-          g.Timer1};
+          g.autoCqTimer};
+}
+
+// The Qt key press that gives a chord.
+std::pair<Qt::Key, Qt::KeyboardModifiers> QtKeyOf(const KeyChord& chord) {
+  Qt::KeyboardModifiers modifiers;
+  modifiers.setFlag(Qt::ShiftModifier, chord.shift);
+  modifiers.setFlag(Qt::ControlModifier, chord.control);
+  modifiers.setFlag(Qt::AltModifier, chord.alt);
+  if (chord.key == Key::Letter)
+    return {static_cast<Qt::Key>(Qt::Key_A + (chord.letter - 'A')), modifiers};
+  if (chord.key >= Key::F1 && chord.key <= Key::F12)
+    return {static_cast<Qt::Key>(Qt::Key_F1 +
+                                 (static_cast<int>(chord.key) - static_cast<int>(Key::F1))),
+            modifiers};
+  return {Qt::Key_unknown, modifiers};
 }
 
 int LineCount(const Game& g, MemoId memo) {
@@ -54,18 +69,19 @@ void KeyMapTest::keysDoWhatTheirButtonsDoFromAnEntryField() {
   WindowFixture clicked;
   TestWindow& k = *keyed.window;
   TestWindow& c = *clicked.window;
-  QLineEdit* call = FieldOf(k, Field::Edithiscall);
+  QLineEdit* call = FieldOf(k, Field::Call);
   QTest::keyClicks(call, "k1abc");
-  QTest::keyClicks(FieldOf(c, Field::Edithiscall), "k1abc");
-  for (const ui::KeyBinding& binding : ui::KeyBindings()) {
-    if (binding.action != ui::KeyAction::Press) continue;
-    if (binding.button == Button::ToolButtonautocq) continue;  // starts the timer: below
-    QTest::keyClick(call, binding.key, binding.modifier);
-    QTest::mouseClick(c.Panel3()->ButtonOf(binding.button), Qt::LeftButton);
+  QTest::keyClicks(FieldOf(c, Field::Call), "k1abc");
+  for (const KeyRow& row : KeyRows()) {
+    if (!ButtonOf(row.command)) continue;          // the keys of the buttons
+    if (row.command == Command::AutoCq) continue;  // starts the timer: below
+    const auto [key, modifiers] = QtKeyOf(row.chord);
+    QTest::keyClick(call, key, modifiers);
+    QTest::mouseClick(c.Buttons()->ButtonOf(row.command), Qt::LeftButton);
     QCoreApplication::processEvents();
-    QVERIFY2(OutcomeOf(k) == OutcomeOf(c), binding.keyText);
+    QVERIFY2(OutcomeOf(k) == OutcomeOf(c), row.keyText);
   }
-  QVERIFY(k.game().Lines(MemoId::Memo3).size() >= 5);  // the keys did send
+  QVERIFY(k.game().Lines(MemoId::Outgoing).size() >= 5);  // the keys did send
   QCOMPARE(k.game().busy, 0);
 }
 
@@ -73,19 +89,19 @@ void KeyMapTest::enterTakesTheNextStepFromAFieldOrATextWindow() {
   WindowFixture f;
   TestWindow& w = *f.window;
   Game& g = w.game();
-  QTest::keyClick(FieldOf(w, Field::EditSection), Qt::Key_Return);
-  QVERIFY(!g.Lines(MemoId::Memo3).empty());
-  QCOMPARE(g.Lines(MemoId::Memo3).back(), std::string("Tovk de Q1AAA SS"));
+  QTest::keyClick(FieldOf(w, Field::Section), Qt::Key_Return);
+  QVERIFY(!g.Lines(MemoId::Outgoing).empty());
+  QCOMPARE(g.Lines(MemoId::Outgoing).back(), std::string("Tovk de Q1AAA SS"));
 
   // In contact, exchange not sent: Send Msg, from the read-only incoming window
   // and with the keypad's Enter.
   g.StationState = ssCalledMe;
   g.Hiscall = "K1ABC";
-  g.PartReceived[2] = true;
-  QTest::keyClick(w.Memo(MemoId::Memo1), Qt::Key_Enter, Qt::KeypadModifier);
-  QCOMPARE(g.Lines(MemoId::Memo3).back(), std::string("K1ABC UR 1 A Q1AAA Check 68 MDC"));
+  g.PartReceived[Part::Call] = true;
+  QTest::keyClick(w.Memo(MemoId::Incoming), Qt::Key_Enter, Qt::KeypadModifier);
+  QCOMPARE(g.Lines(MemoId::Outgoing).back(), std::string("K1ABC UR 1 A Q1AAA Check 68 MDC"));
   QVERIFY(g.ExchangeSent);
-  QCOMPARE(FieldOf(w, Field::EditSection)->text(), QString());
+  QCOMPARE(FieldOf(w, Field::Section)->text(), QString());
   QCOMPARE(g.busy, 0);
 }
 
@@ -94,14 +110,14 @@ void KeyMapTest::disabledAndHeldKeysDoNothingMore() {
   TestWindow& w = *f.window;
   Game& g = w.game();
   Perform(g, [&] { EnableOperatingControls(g, false); });
-  const int sent = LineCount(g, MemoId::Memo3);
-  QLineEdit* number = FieldOf(w, Field::Editnumber);
+  const int sent = LineCount(g, MemoId::Outgoing);
+  QLineEdit* number = FieldOf(w, Field::Number);
   const std::pair<Qt::Key, Qt::KeyboardModifier> keys[] = {{Qt::Key_F1, Qt::NoModifier},
                                                            {Qt::Key_Return, Qt::NoModifier},
                                                            {Qt::Key_L, Qt::ControlModifier},
                                                            {Qt::Key_N, Qt::AltModifier}};
   for (const auto& [key, modifier] : keys) QTest::keyClick(number, key, modifier);
-  QCOMPARE(LineCount(g, MemoId::Memo3), sent);
+  QCOMPARE(LineCount(g, MemoId::Outgoing), sent);
   QVERIFY(w.messages.empty());
   QCOMPARE(g.ErrorCount, 0);
   QCOMPARE(number->text(), QString());
@@ -111,7 +127,7 @@ void KeyMapTest::disabledAndHeldKeysDoNothingMore() {
   QTest::keyClick(number, Qt::Key_F1);
   QKeyEvent repeat(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier, QString(), true);
   QApplication::sendEvent(number, &repeat);
-  QCOMPARE(LineCount(g, MemoId::Memo3), sent + 1);
+  QCOMPARE(LineCount(g, MemoId::Outgoing), sent + 1);
 }
 
 void KeyMapTest::spaceAndTabMoveBetweenFieldsWithoutBlanks() {
@@ -121,11 +137,11 @@ void KeyMapTest::spaceAndTabMoveBetweenFieldsWithoutBlanks() {
     QTest::keyClick(from, key, modifiers);
     return w.focusWidget();
   };
-  QLineEdit* number = FieldOf(w, Field::Editnumber);
-  QLineEdit* prec = FieldOf(w, Field::EditPrc);
-  QLineEdit* call = FieldOf(w, Field::Edithiscall);
-  QLineEdit* check = FieldOf(w, Field::Editcheck);
-  QLineEdit* section = FieldOf(w, Field::EditSection);
+  QLineEdit* number = FieldOf(w, Field::Number);
+  QLineEdit* prec = FieldOf(w, Field::Precedence);
+  QLineEdit* call = FieldOf(w, Field::Call);
+  QLineEdit* check = FieldOf(w, Field::Check);
+  QLineEdit* section = FieldOf(w, Field::Section);
   QVERIFY(focusAfter(number, Qt::Key_Space, Qt::NoModifier) == prec);
   QVERIFY(focusAfter(prec, Qt::Key_Tab, Qt::NoModifier) == call);
   QTest::keyClicks(call, "k1 abc");  // the blank moves on instead of typing
@@ -135,9 +151,9 @@ void KeyMapTest::spaceAndTabMoveBetweenFieldsWithoutBlanks() {
   QVERIFY(focusAfter(number, Qt::Key_Backtab, Qt::ShiftModifier) == section);
   QVERIFY(focusAfter(prec, Qt::Key_Backtab, Qt::ShiftModifier) == number);
   // From outside the fields: forward to the number, back to the section.
-  QVERIFY(focusAfter(w.Memo(MemoId::Memo1), Qt::Key_Space, Qt::NoModifier) == number);
-  QVERIFY(focusAfter(w.Panel4()->BandBox(), Qt::Key_Backtab, Qt::ShiftModifier) == section);
-  for (Field field : {Field::Editnumber, Field::EditPrc, Field::Editcheck, Field::EditSection})
+  QVERIFY(focusAfter(w.Memo(MemoId::Incoming), Qt::Key_Space, Qt::NoModifier) == number);
+  QVERIFY(focusAfter(w.Entries()->BandBox(), Qt::Key_Backtab, Qt::ShiftModifier) == section);
+  for (Field field : {Field::Number, Field::Precedence, Field::Check, Field::Section})
     QCOMPARE(FieldOf(w, field)->text(), QString());
 }
 
@@ -145,20 +161,20 @@ void KeyMapTest::escStopsAutoCqAndPageKeysStepThroughTheBands() {
   WindowFixture f;
   TestWindow& w = *f.window;
   Game& g = w.game();
-  QLineEdit* call = FieldOf(w, Field::Edithiscall);
+  QLineEdit* call = FieldOf(w, Field::Call);
   QTest::keyClick(call, Qt::Key_F1, Qt::ShiftModifier);
-  QVERIFY(g.Timer1);
+  QVERIFY(g.autoCqTimer);
   QVERIFY(g.AutoCQ);
-  const int sent = LineCount(g, MemoId::Memo3);
+  const int sent = LineCount(g, MemoId::Outgoing);
   QTest::keyClick(call, Qt::Key_Escape);
-  QVERIFY(!g.Timer1);
-  QVERIFY(!w.Timer1().isActive());
+  QVERIFY(!g.autoCqTimer);
+  QVERIFY(!w.AutoCqTimer().isActive());
   QVERIFY(g.AutoCQ);  // only the timer stops
-  QCOMPARE(LineCount(g, MemoId::Memo3), sent);
+  QCOMPARE(LineCount(g, MemoId::Outgoing), sent);
 
   // The band box runs 80, 40, 20, 15, 10; up is toward 10 m.
   QCOMPARE(g.Band.str(), std::string("40"));
-  QComboBox* band = w.Panel4()->BandBox();
+  QComboBox* band = w.Entries()->BandBox();
   const std::pair<Qt::Key, const char*> steps[] = {
       {Qt::Key_PageUp, "20"},   {Qt::Key_PageUp, "15"},   {Qt::Key_PageUp, "10"},
       {Qt::Key_PageUp, "10"},   {Qt::Key_PageDown, "15"}, {Qt::Key_PageDown, "20"},
@@ -169,19 +185,17 @@ void KeyMapTest::escStopsAutoCqAndPageKeysStepThroughTheBands() {
     QCOMPARE(g.Band.str(), std::string(expected));
     QCOMPARE(band->currentText(), QString::fromLatin1(expected));
   }
-  QCOMPARE(ui::NextBand("", true), std::string("80"));
-  QCOMPARE(ui::NextBand("", false), std::string("10"));
+  QCOMPARE(NextBand("", true), std::string("80"));
+  QCOMPARE(NextBand("", false), std::string("10"));
 }
 
 void KeyMapTest::hintsAndKeyListNameTheKeys() {
   WindowFixture f;
   TestWindow& w = *f.window;
-  QCOMPARE(w.Panel3()->ButtonOf(Button::ToolButtonCallCQ)->toolTip(),
-           QStringLiteral("Call CQ (F1)"));
-  QCOMPARE(w.Panel3()->ButtonOf(Button::ToolButtonlog)->toolTip(),
+  QCOMPARE(w.Buttons()->ButtonOf(Command::CallCq)->toolTip(), QStringLiteral("Call CQ (F1)"));
+  QCOMPARE(w.Buttons()->ButtonOf(Command::LogQso)->toolTip(),
            QStringLiteral("Enter the contact into the logbook (Ctrl+L)"));
-  QCOMPARE(w.Panel3()->ButtonOf(Button::ToolButtonQRT)->toolTip(),
-           QStringLiteral("Shut down the program"));
+  QCOMPARE(w.Buttons()->ButtonOf(Command::Qrt)->toolTip(), QStringLiteral("Shut down the program"));
 
   QAction* keys = nullptr;
   for (QMenu* menu : w.menuBar()->findChildren<QMenu*>()) {
@@ -195,13 +209,13 @@ void KeyMapTest::hintsAndKeyListNameTheKeys() {
   auto* list = w.findChild<QDialog*>(QStringLiteral("KeyList"));
   QVERIFY(list && list->isVisible());
   const QString text = list->findChild<QLabel*>(QStringLiteral("KeyListText"))->text();
-  for (const ui::KeyBinding& binding : ui::KeyBindings())
-    QVERIFY2(text.contains(QString::fromLatin1(binding.keyText)), binding.keyText);
+  for (const KeyRow& row : KeyRows())
+    QVERIFY2(text.contains(QString::fromLatin1(row.keyText)), row.keyText);
 
   // The key list is a window of its own: its keys do not play the game.
-  const int sent = LineCount(w.game(), MemoId::Memo3);
+  const int sent = LineCount(w.game(), MemoId::Outgoing);
   QTest::keyClick(list, Qt::Key_F1);
-  QCOMPARE(LineCount(w.game(), MemoId::Memo3), sent);
+  QCOMPARE(LineCount(w.game(), MemoId::Outgoing), sent);
 }
 
 }  // namespace tovk::testing

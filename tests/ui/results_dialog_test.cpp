@@ -12,12 +12,12 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/export_log.h"
 #include "engine/actions.h"
 #include "persist/log_lines.h"
 #include "persist/saved_game.h"
 #include "support/robot.h"
 #include "test_window.h"
-#include "ui/export_actions.h"
 #include "ui/rate_chart.h"
 #include "ui/results_dialog.h"
 #include "world/random.h"
@@ -56,7 +56,7 @@ void PutKnownLog(Game& g) {
                            "1977/11/18|21:05|W1AW      | 40|   12| B | 69| CT  |    1",
                            "1977/11/18|21:09|N2EQ  edited by hand",
                            "1977/11/19|00:40|VE3EJ     | 20|    3| A | 71| ONT |    2"})
-    g.AppendLine(MemoId::Memo2, line);
+    g.AppendLine(MemoId::Log, line);
 }
 
 // A whole contest played by the robot operator, saved as the Save button
@@ -220,6 +220,7 @@ void ResultsDialogTest::endOfARestoredContestAddsOneHistoryLineAndShowsTheSummar
     QVERIFY(ReadSavedGameFrom(g, saved).ok);
     RefreshDisplay(g);
   });
+  w.session().Tick();  // the session takes the contest's end up after an action
   QCOMPARE(w.messages.back(), std::string("Contest is over"));
   const fs::path history = f.Folder() / "tovk-history.csv";
   auto lines = FileLines(history);
@@ -229,7 +230,7 @@ void ResultsDialogTest::endOfARestoredContestAddsOneHistoryLineAndShowsTheSummar
   ui::ResultsDialog* results = w.ResultsWindow();
   QVERIFY(results && results->isVisible());
   QCOMPARE(results->HistoryTable()->rowCount(), 1);
-  const ParsedLog log = ParseLog(g.Lines(MemoId::Memo2));
+  const ParsedLog log = ParseLog(g.Lines(MemoId::Log));
   int charted = 0;
   for (int count : results->Chart()->Counts()) charted += count;
   QCOMPARE(charted, int(log.contacts.size()));
@@ -237,6 +238,7 @@ void ResultsDialogTest::endOfARestoredContestAddsOneHistoryLineAndShowsTheSummar
 
   // Later actions repeat the message but not the history line.
   Perform(g, [&] { RefreshDisplay(g); });
+  w.session().Tick();
   QCOMPARE(FileLines(history).size(), std::size_t(2));
 
   // For looking at by eye: TOVK_SCREENSHOT_DIR=dir keeps a picture.

@@ -14,9 +14,9 @@
 
 namespace {
 
-class QuietWindow : public tovk::ui::TFormMain {
+class QuietWindow : public tovk::ui::MainWindow {
  public:
-  using TFormMain::TFormMain;
+  using MainWindow::MainWindow;
   void ShowMessage(const std::string& text) override { std::cout << "box: " << text << "\n"; }
   bool AskYesNo(const std::string& question) override {
     std::cout << "question: " << question << "\n";
@@ -24,8 +24,8 @@ class QuietWindow : public tovk::ui::TFormMain {
   }
 };
 
-void Press(tovk::ui::TFormMain& window, tovk::Button button) {
-  window.Panel3()->ButtonOf(button)->click();
+void Press(tovk::ui::MainWindow& window, tovk::Command command) {
+  window.Buttons()->ButtonOf(command)->click();
   QCoreApplication::processEvents();
 }
 
@@ -47,21 +47,21 @@ int main(int argc, char* argv[]) {
   setup.folder = folder.path().toStdString();
   setup.settingsFile = setup.folder / "tovk.ini";
   QuietWindow window(setup, random);
-  window.FormCreate();
+  window.Create();
   window.show();
   if (!Save(window, out + "/start.png")) return 1;
 
   tovk::Game& g = window.game();
   for (int attempt = 0; attempt < 200 && g.Mynumber < 7; ++attempt) {
-    Press(window, tovk::Button::ToolButtonCallCQ);
+    Press(window, tovk::Command::CallCq);
     if (g.StationState != tovk::ssCalledMe) continue;
-    Press(window, tovk::Button::ToolButtonSend);
-    Press(window, tovk::Button::ToolButtonQSL);
-    Press(window, tovk::Button::ToolButtonlog);
+    Press(window, tovk::Command::SendMessage);
+    Press(window, tovk::Command::SendQsl);
+    Press(window, tovk::Command::LogQso);
   }
-  Press(window, tovk::Button::ToolButtonCallCQ);
+  Press(window, tovk::Command::CallCq);
   std::cout << "contacts: " << g.Mynumber - 1 << "\n";
   if (!Save(window, out + "/contacts.png")) return 1;
-  window.TabbedNotebook1()->setCurrentIndex(1);
+  window.Notebook()->setCurrentIndex(1);
   return Save(window, out + "/log.png") ? 0 : 1;
 }

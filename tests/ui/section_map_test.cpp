@@ -26,33 +26,34 @@ void SectionMapTest::newGameShowsEveryCellNeededAndEveryAreaPlain() {
   WindowFixture f;
   TestWindow& w = *f.window;
   for (int i = 0; i < kSectionCount; ++i)
-    QCOMPARE(w.Panel2()->Cell(i)->Background(), Q(w.game().NeededColour));
-  for (int a = 0; a < kAreaCount; ++a) QCOMPARE(w.Panel2()->Area(a)->Background(), Q(kClBtnFace));
+    QCOMPARE(w.SectionMap()->Cell(i)->Background(), Q(w.game().NeededColour));
+  for (int a = 0; a < kAreaCount; ++a)
+    QCOMPARE(w.SectionMap()->Area(a)->Background(), Q(kClBtnFace));
 }
 
 void SectionMapTest::heardSectionTurnsYellowAndHighlightsItsArea() {
   WindowFixture f;
   TestWindow& w = *f.window;
   Game& g = w.game();
-  g.SectionStatus[kCtSection] = 1;
+  g.SectionStatus[kCtSection] = SectionState::Heard;
   Perform(g, [&] { UpdateSectionDisplay(g, kCtSection); });
-  QCOMPARE(w.Panel2()->Cell(kCtSection)->Background(), QColor(255, 255, 0));
-  QCOMPARE(w.Panel2()->Area(0)->Background(), Q(g.SectionsColour));
-  QCOMPARE(w.Panel2()->Area(1)->Background(), Q(kClBtnFace));
-  g.SectionStatus[kCtSection] = 2;
+  QCOMPARE(w.SectionMap()->Cell(kCtSection)->Background(), QColor(255, 255, 0));
+  QCOMPARE(w.SectionMap()->Area(0)->Background(), Q(g.SectionsColour));
+  QCOMPARE(w.SectionMap()->Area(1)->Background(), Q(kClBtnFace));
+  g.SectionStatus[kCtSection] = SectionState::Worked;
   Perform(g, [&] { UpdateSectionDisplay(g, kCtSection); });
-  QCOMPARE(w.Panel2()->Cell(kCtSection)->Background(), QColor(0, 255, 0));
+  QCOMPARE(w.SectionMap()->Cell(kCtSection)->Background(), QColor(0, 255, 0));
 }
 
 void SectionMapTest::cellClickClearsTheHighlight() {
   WindowFixture f;
   TestWindow& w = *f.window;
   Game& g = w.game();
-  g.SectionStatus[kCtSection] = 1;
+  g.SectionStatus[kCtSection] = SectionState::Heard;
   Perform(g, [&] { UpdateSectionDisplay(g, kCtSection); });
-  QTest::mouseClick(w.Panel2()->Cell(40), Qt::LeftButton);
-  QCOMPARE(w.Panel2()->Area(0)->Background(), Q(kClBtnFace));
-  QCOMPARE(w.Panel2()->Cell(kCtSection)->Background(), QColor(255, 255, 0));
+  QTest::mouseClick(w.SectionMap()->Cell(40), Qt::LeftButton);
+  QCOMPARE(w.SectionMap()->Area(0)->Background(), Q(kClBtnFace));
+  QCOMPARE(w.SectionMap()->Cell(kCtSection)->Background(), QColor(255, 255, 0));
 }
 
 void SectionMapTest::completedAreaTurnsWorked() {
@@ -61,20 +62,20 @@ void SectionMapTest::completedAreaTurnsWorked() {
   Game& g = w.game();
   const CallArea& w9 = kCallAreas[kW9];
   for (int s = w9.first; s <= w9.last; ++s) {
-    g.SectionStatus[s] = 2;
+    g.SectionStatus[s] = SectionState::Worked;
     Perform(g, [&] { UpdateSectionDisplay(g, s); });
   }
   // The last repaint of a section highlights its area over the completion...
-  QCOMPARE(w.Panel2()->Area(kW9)->Background(), Q(g.SectionsColour));
+  QCOMPARE(w.SectionMap()->Area(kW9)->Background(), Q(g.SectionsColour));
   // ...until the areas are repainted.
   Perform(g, [&] { UpdateAreaDisplay(g); });
-  QCOMPARE(w.Panel2()->Area(kW9)->Background(), QColor(0, 255, 0));
-  QCOMPARE(w.Panel2()->Area(kW9 + 1)->Background(), Q(kClBtnFace));
+  QCOMPARE(w.SectionMap()->Area(kW9)->Background(), QColor(0, 255, 0));
+  QCOMPARE(w.SectionMap()->Area(kW9 + 1)->Background(), Q(kClBtnFace));
 }
 
 void SectionMapTest::cellsSitFiveToARowInTheirAreas() {
   WindowFixture f;
-  ui::SectionMapPanel* map = f.window->Panel2();
+  ui::SectionMapPanel* map = f.window->SectionMap();
   QCOMPARE(map->width(), 174);
   for (int a = 0; a < kAreaCount; ++a) {
     const CallArea& area = kCallAreas[a];
@@ -99,17 +100,17 @@ void SectionMapTest::panelMovesSidesKeepingItsColours() {
   TestWindow& w = *f.window;
   Game& g = w.game();
   QVERIFY(!w.SectionPanelOnRight());
-  QVERIFY(w.Panel2()->x() < w.Panel1()->x());
-  g.SectionStatus[kCtSection] = 1;
+  QVERIFY(w.SectionMap()->x() < w.MemoArea()->x());
+  g.SectionStatus[kCtSection] = SectionState::Heard;
   Perform(g, [&] { UpdateSectionDisplay(g, kCtSection); });
   g.screen.DockSectionPanel(true);
   QCoreApplication::processEvents();
   QVERIFY(w.SectionPanelOnRight());
-  QVERIFY(w.Panel2()->x() > w.Panel1()->x());
-  QCOMPARE(w.Panel2()->Cell(kCtSection)->Background(), QColor(255, 255, 0));
+  QVERIFY(w.SectionMap()->x() > w.MemoArea()->x());
+  QCOMPARE(w.SectionMap()->Cell(kCtSection)->Background(), QColor(255, 255, 0));
   g.screen.DockSectionPanel(false);
   QCoreApplication::processEvents();
-  QVERIFY(w.Panel2()->x() < w.Panel1()->x());
+  QVERIFY(w.SectionMap()->x() < w.MemoArea()->x());
 }
 
 }  // namespace tovk::testing

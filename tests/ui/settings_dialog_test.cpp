@@ -22,12 +22,12 @@ namespace tovk::testing {
 namespace {
 
 using ui::ColourLabel;
-using ui::TFormParameters;
+using ui::SettingsDialog;
 
 // The dialog as "Settings" or the Timeout button makes it, shown but not
 // modal, so that the test can drive it.
-std::unique_ptr<TFormParameters> Open(TestWindow& w, SettingsPage page) {
-  auto dialog = std::make_unique<TFormParameters>(w);
+std::unique_ptr<SettingsDialog> Open(TestWindow& w, SettingsPage page) {
+  auto dialog = std::make_unique<SettingsDialog>(w.session(), &w);
   dialog->ShowPage(page);
   dialog->show();
   return dialog;
@@ -35,9 +35,9 @@ std::unique_ptr<TFormParameters> Open(TestWindow& w, SettingsPage page) {
 
 // Drives the settings dialog once the window has opened it modally; the
 // dialog is closed afterwards in any case, so a failed check cannot hang.
-void WhenDialogOpens(std::function<void(TFormParameters&)> drive) {
+void WhenDialogOpens(std::function<void(SettingsDialog&)> drive) {
   QTimer::singleShot(0, [drive] {
-    auto* dialog = qobject_cast<TFormParameters*>(QApplication::activeModalWidget());
+    auto* dialog = qobject_cast<SettingsDialog*>(QApplication::activeModalWidget());
     QVERIFY2(dialog, "the settings dialog is not open");
     drive(*dialog);
     if (dialog->isVisible()) dialog->reject();
@@ -64,13 +64,13 @@ void SettingsDialogTest::okAppliesCallsignCheckAndTimeout() {
   WindowFixture f;
   Game& g = f.window->game();
   auto d = Open(*f.window, SettingsPage::MyStation);
-  d->Edit1()->clear();
-  QTest::keyClicks(d->Edit1(), "k1abc");
-  QCOMPARE(d->Edit1()->text(), QStringLiteral("K1ABC"));  // typed letters become capitals
-  d->Edit3()->setText(QStringLiteral("77"));
-  d->SpinEditHr()->setValue(1);
-  d->SpinEditMin()->setValue(20);
-  d->BitBtn1()->click();
+  d->CallsignEdit()->clear();
+  QTest::keyClicks(d->CallsignEdit(), "k1abc");
+  QCOMPARE(d->CallsignEdit()->text(), QStringLiteral("K1ABC"));  // typed letters become capitals
+  d->CheckEdit()->setText(QStringLiteral("77"));
+  d->HoursBox()->setValue(1);
+  d->MinutesBox()->setValue(20);
+  d->OkButton()->click();
   QCOMPARE(d->result(), int(QDialog::Accepted));
   QVERIFY(!d->isVisible());
   // No 3 in the callsign: operated portable in the third call area.
@@ -83,9 +83,9 @@ void SettingsDialogTest::okAppliesCallsignCheckAndTimeout() {
   // Unchanged callsign: only the check and the timeout (at its 2 h 30 min).
   g.CQText = "kept";
   auto again = Open(*f.window, SettingsPage::MyStation);
-  QCOMPARE(again->Edit1()->text(), QStringLiteral("K1ABC/3"));
-  again->Edit3()->setText(QStringLiteral("123"));
-  again->BitBtn1()->click();
+  QCOMPARE(again->CallsignEdit()->text(), QStringLiteral("K1ABC/3"));
+  again->CheckEdit()->setText(QStringLiteral("123"));
+  again->OkButton()->click();
   QCOMPARE(g.Mycall.str(), std::string("K1ABC/3"));
   QCOMPARE(g.CQText.str(), std::string("kept"));
   QCOMPARE(g.Mycheck.str(), std::string("12"));  // cut to two characters
@@ -100,8 +100,8 @@ void SettingsDialogTest::okRenamesThePoolStationThatCarriesTheNewCallsign() {
   g.StationCall[7] = "W3XYZ";
   g.StationSection[7] = 40;
   auto d = Open(*f.window, SettingsPage::MyStation);
-  d->Edit1()->setText(QStringLiteral("W3XYZ"));
-  d->BitBtn1()->click();
+  d->CallsignEdit()->setText(QStringLiteral("W3XYZ"));
+  d->OkButton()->click();
   QCOMPARE(g.StationCall[7].str(), std::string("W3/Q3CCC"));
   QCOMPARE(g.StationSection[7], 14);
   QCOMPARE(g.Mycall.str(), std::string("W3XYZ"));  // a 3 before the end: as typed
@@ -115,13 +115,13 @@ void SettingsDialogTest::cancelAndCloseBoxKeepOnlyWhatTookEffectAtOnce() {
   const std::string check = g.Mycheck.str();
 
   auto d = Open(w, SettingsPage::TimeOut);
-  d->SpinEditMin()->setValue(45);
-  d->Edit1()->setText(QStringLiteral("N0NE"));
-  d->Edit3()->setText(QStringLiteral("99"));
-  d->RadioGroup2Item(1)->click();  // "Right"
-  d->CheckBoxAutoclear()->click();
-  d->RadioGroup1Item(1)->click();  // "1000"
-  d->BitBtn3()->click();
+  d->MinutesBox()->setValue(45);
+  d->CallsignEdit()->setText(QStringLiteral("N0NE"));
+  d->CheckEdit()->setText(QStringLiteral("99"));
+  d->SideItem(1)->click();  // "Right"
+  d->AutoClearBox()->click();
+  d->PowerItem(1)->click();  // "1000"
+  d->CancelButton()->click();
   QCOMPARE(d->result(), int(QDialog::Rejected));
   QCOMPARE(g.Mycall.str(), call);
   QCOMPARE(g.Mycheck.str(), check);
@@ -129,38 +129,38 @@ void SettingsDialogTest::cancelAndCloseBoxKeepOnlyWhatTookEffectAtOnce() {
   QCOMPARE(g.TimeoutMinutes, 0);
   QCOMPARE(g.SectionPosition.str(), std::string("R"));
   QVERIFY(w.SectionPanelOnRight());
-  QTRY_VERIFY(w.Panel2()->x() > w.Panel1()->x());
+  QTRY_VERIFY(w.SectionMap()->x() > w.MemoArea()->x());
   QVERIFY(!g.AutoClear);
   QCOMPARE(g.Myprec.str(), std::string("B"));
   QCOMPARE(g.PowerFactor, 10);
 
   // The close box: the same as Cancel, on any page.
   auto closed = Open(w, SettingsPage::MyStation);
-  closed->Edit1()->setText(QStringLiteral("N0NE"));
-  closed->RadioGroup2Item(0)->click();
+  closed->CallsignEdit()->setText(QStringLiteral("N0NE"));
+  closed->SideItem(0)->click();
   closed->close();
   QCOMPARE(closed->result(), int(QDialog::Rejected));
   QCOMPARE(g.Mycall.str(), call);
   QCOMPARE(g.TimeoutMinutes, 0);
   QVERIFY(!w.SectionPanelOnRight());
-  QTRY_VERIFY(w.Panel2()->x() < w.Panel1()->x());
+  QTRY_VERIFY(w.SectionMap()->x() < w.MemoArea()->x());
 }
 
 void SettingsDialogTest::cancelIsOfferedOnlyOnTheTimeOutPage() {
   WindowFixture f;
   auto d = Open(*f.window, SettingsPage::MyStation);
-  QCOMPARE(d->TabbedNotebook1()->currentIndex(), 1);
-  QVERIFY(!d->BitBtn3()->isVisible());
-  QVERIFY(d->BitBtn1()->isVisible());
-  d->TabbedNotebook1()->setCurrentIndex(0);
-  QVERIFY(d->BitBtn3()->isVisible());
-  d->TabbedNotebook1()->setCurrentIndex(3);
-  QVERIFY(!d->BitBtn3()->isVisible());
+  QCOMPARE(d->Notebook()->currentIndex(), 1);
+  QVERIFY(!d->CancelButton()->isVisible());
+  QVERIFY(d->OkButton()->isVisible());
+  d->Notebook()->setCurrentIndex(0);
+  QVERIFY(d->CancelButton()->isVisible());
+  d->Notebook()->setCurrentIndex(3);
+  QVERIFY(!d->CancelButton()->isVisible());
 
   auto timeOut = Open(*f.window, SettingsPage::TimeOut);
-  QCOMPARE(timeOut->TabbedNotebook1()->tabText(timeOut->TabbedNotebook1()->currentIndex()),
+  QCOMPARE(timeOut->Notebook()->tabText(timeOut->Notebook()->currentIndex()),
            QStringLiteral("Time out"));
-  QVERIFY(timeOut->BitBtn3()->isVisible());
+  QVERIFY(timeOut->CancelButton()->isVisible());
 }
 
 void SettingsDialogTest::openingLoadsTheGameAndRederivesPowerAndSide() {
@@ -178,16 +178,16 @@ void SettingsDialogTest::openingLoadsTheGameAndRederivesPowerAndSide() {
   w.move(100, 80);
 
   auto d = Open(w, SettingsPage::MyStation);
-  QCOMPARE(d->Edit1()->text(), QStringLiteral("K3LR"));
-  QCOMPARE(d->Edit3()->text(), QStringLiteral("64"));
-  QCOMPARE(d->Edit2()->text(), QStringLiteral("weekend.sav"));
+  QCOMPARE(d->CallsignEdit()->text(), QStringLiteral("K3LR"));
+  QCOMPARE(d->CheckEdit()->text(), QStringLiteral("64"));
+  QCOMPARE(d->SavedGameEdit()->text(), QStringLiteral("weekend.sav"));
   // The spin boxes open at their own values, not the last timeout.
-  QCOMPARE(d->SpinEditHr()->value(), 2);
-  QCOMPARE(d->SpinEditMin()->value(), 30);
-  QVERIFY(d->RadioGroup1Item(1)->isChecked());
+  QCOMPARE(d->HoursBox()->value(), 2);
+  QCOMPARE(d->MinutesBox()->value(), 30);
+  QVERIFY(d->PowerItem(1)->isChecked());
   QCOMPARE(g.Myprec.str(), std::string("B"));
   QCOMPARE(g.PowerFactor, 10);
-  QVERIFY(d->RadioGroup2Item(1)->isChecked());
+  QVERIFY(d->SideItem(1)->isChecked());
   QVERIFY(w.SectionPanelOnRight());
   // Centred over the main window, fixed in size.
   QCOMPARE(d->x(), w.x() + w.width() / 2 - d->width() / 2);
@@ -197,11 +197,11 @@ void SettingsDialogTest::openingLoadsTheGameAndRederivesPowerAndSide() {
 
   g.Myprec = "A";
   auto low = Open(w, SettingsPage::MyStation);
-  QVERIFY(low->RadioGroup1Item(0)->isChecked());
+  QVERIFY(low->PowerItem(0)->isChecked());
   QCOMPARE(g.PowerFactor, 40);
-  low->RadioGroup1Item(1)->click();
+  low->PowerItem(1)->click();
   QCOMPARE(g.PowerFactor, 10);
-  low->RadioGroup1Item(0)->click();
+  low->PowerItem(0)->click();
   QCOMPARE(g.Myprec.str(), std::string("A"));
   QCOMPARE(g.PowerFactor, 40);
 }
@@ -210,7 +210,7 @@ void SettingsDialogTest::optionBoxesChangeTheGameAtOnce() {
   WindowFixture f;
   TestWindow& w = *f.window;
   Game& g = w.game();
-  QToolButton* logButton = w.Panel3()->ButtonOf(Button::ToolButtonlog);
+  QToolButton* logButton = w.Buttons()->ButtonOf(Command::LogQso);
   g.AutoClear = false;
   g.AutoDetect = true;
   g.SilentMode = true;
@@ -221,27 +221,27 @@ void SettingsDialogTest::optionBoxesChangeTheGameAtOnce() {
   logButton->setEnabled(false);
 
   auto d = Open(w, SettingsPage::Misc);
-  QVERIFY(!d->CheckBoxAutoclear()->isChecked());
-  QVERIFY(d->CheckBoxAutodetect()->isChecked());
-  QVERIFY(d->CheckBoxsilentmode()->isChecked());
-  QVERIFY(d->CheckBoxautosave()->isChecked());
-  QVERIFY(!d->CheckBoxassist()->isChecked());
-  QVERIFY(d->CheckBox1()->isHidden());
+  QVERIFY(!d->AutoClearBox()->isChecked());
+  QVERIFY(d->AutoDetectBox()->isChecked());
+  QVERIFY(d->SilentModeBox()->isChecked());
+  QVERIFY(d->AutoSaveBox()->isChecked());
+  QVERIFY(!d->AssistBox()->isChecked());
+  QVERIFY(d->DebugBox()->isHidden());
   // Opening with Log Assist off frees the Log button.
   QVERIFY(logButton->isEnabled());
 
-  d->CheckBoxassist()->click();
+  d->AssistBox()->click();
   QVERIFY(g.Assist);
   QVERIFY(!logButton->isEnabled());  // the exchange has not been sent
-  d->CheckBoxsilentmode()->click();
+  d->SilentModeBox()->click();
   QVERIFY(!g.SilentMode);
-  d->CheckBoxautosave()->click();
+  d->AutoSaveBox()->click();
   QVERIFY(!g.AutoSave);
-  d->CheckBoxAutodetect()->click();
+  d->AutoDetectBox()->click();
   QVERIFY(!g.AutoDetect);
-  d->CheckBoxAutoclear()->click();
+  d->AutoClearBox()->click();
   QVERIFY(g.AutoClear);
-  d->CheckBox1()->setChecked(true);
+  d->DebugBox()->setChecked(true);
   QVERIFY(g.Debug);
   d->close();
   QVERIFY(g.Assist && !g.SilentMode && !g.AutoSave && !g.AutoDetect && g.AutoClear);
@@ -262,24 +262,24 @@ void SettingsDialogTest::colourLabelsRecolourTheirPartsAndRepaintTheMap() {
   Picture(*d, QStringLiteral("settings-colours"));
 
   constexpr int kCt = 0;
-  g.SectionStatus[kCt] = 1;
+  g.SectionStatus[kCt] = SectionState::Heard;
   Perform(g, [&] { UpdateSectionDisplay(g, kCt); });
-  QCOMPARE(w.Panel2()->Area(0)->Background(), ui::ToQColor(g.SectionsColour));
+  QCOMPARE(w.SectionMap()->Area(0)->Background(), ui::ToQColor(g.SectionsColour));
 
   d->Label(ColourLabel::Heard)->click();
   QCOMPARE(g.HeardColour, RgbColour(10, 20, 30));
-  QCOMPARE(w.Panel2()->Cell(kCt)->Background(), QColor(10, 20, 30));
+  QCOMPARE(w.SectionMap()->Cell(kCt)->Background(), QColor(10, 20, 30));
   QCOMPARE(d->LabelColour(ColourLabel::Heard), QColor(10, 20, 30));
   // The whole map is repainted, so the area highlight is gone.
-  QCOMPARE(w.Panel2()->Area(0)->Background(), ui::ToQColor(kClBtnFace));
+  QCOMPARE(w.SectionMap()->Area(0)->Background(), ui::ToQColor(kClBtnFace));
 
   // Any label repaints the map; the dialog starts from its last answer.
   answer = QColor(200, 0, 0);
   Perform(g, [&] { UpdateSectionDisplay(g, kCt); });
   d->Label(ColourLabel::Incoming)->click();
-  QCOMPARE(w.Memo(MemoId::Memo1)->palette().color(QPalette::Base), QColor(200, 0, 0));
+  QCOMPARE(w.Memo(MemoId::Incoming)->palette().color(QPalette::Base), QColor(200, 0, 0));
   QCOMPARE(g.Look.incomingColour, RgbColour(200, 0, 0));
-  QCOMPARE(w.Panel2()->Area(0)->Background(), ui::ToQColor(kClBtnFace));
+  QCOMPARE(w.SectionMap()->Area(0)->Background(), ui::ToQColor(kClBtnFace));
   QCOMPARE(starts.size(), size_t(2));
   QCOMPARE(starts[0], QColor(Qt::black));
   QCOMPARE(starts[1], QColor(10, 20, 30));
@@ -326,10 +326,10 @@ void SettingsDialogTest::fontsMenuGivesATextWindowTheChosenFont() {
     offered = start;
     return answer;
   });
-  const QFont before = w.Memo(MemoId::Memo3)->font();
+  const QFont before = w.Memo(MemoId::Outgoing)->font();
   d->FontsEntry(ui::FontEntry::Outgoing)->trigger();
   QCOMPARE(offered, before);  // preset with the window's font
-  QCOMPARE(w.Memo(MemoId::Memo3)->font().family(), QStringLiteral("Liberation Mono"));
+  QCOMPARE(w.Memo(MemoId::Outgoing)->font().family(), QStringLiteral("Liberation Mono"));
   QCOMPARE(g.Look.outgoingFont.name, std::string("Liberation Mono"));
   QCOMPARE(g.Look.outgoingFont.height, -20);  // 15 point at 96 dots per inch
   QCOMPARE(g.Look.outgoingFont.colour, textColour);
@@ -347,17 +347,17 @@ void SettingsDialogTest::saveGameFieldChoosesTheFile() {
   const std::string chosen = (f.Folder() / "other" / "night.sav").string();
   w.chosenFiles = {chosen};
   auto d = Open(w, SettingsPage::Misc);
-  QTest::mouseClick(d->Edit2(), Qt::LeftButton);
+  QTest::mouseClick(d->SavedGameEdit(), Qt::LeftButton);
   QCOMPARE(w.fileRequests.size(), size_t(1));
   QCOMPARE(w.fileRequests[0].title, std::string("Select Save Game File ?"));
   QCOMPARE(w.fileRequests[0].filter, std::string("Saved files|*.sav|All files|*.*"));
   QVERIFY(!w.fileRequests[0].save);
   QCOMPARE(g.SavedGameFile, chosen);
-  QCOMPARE(d->Edit2()->text(), QStringLiteral("night.sav"));
+  QCOMPARE(d->SavedGameEdit()->text(), QStringLiteral("night.sav"));
   // Typed text is not taken as a file name.
-  QVERIFY(d->Edit2()->isReadOnly());
+  QVERIFY(d->SavedGameEdit()->isReadOnly());
   // A cancelled file dialog keeps the name; the choice stands after Cancel.
-  QTest::keyClick(d->Edit2(), Qt::Key_Space);
+  QTest::keyClick(d->SavedGameEdit(), Qt::Key_Space);
   QCOMPARE(w.fileRequests.size(), size_t(2));
   d->close();
   QCOMPARE(g.SavedGameFile, chosen);
@@ -369,8 +369,8 @@ void SettingsDialogTest::settingsMenuOpensMyStationAndEveryControlIsNamed() {
   int page = -1;
   QStringList unnamed;
   QSize size;
-  WhenDialogOpens([&](TFormParameters& d) {
-    page = d.TabbedNotebook1()->currentIndex();
+  WhenDialogOpens([&](SettingsDialog& d) {
+    page = d.Notebook()->currentIndex();
     size = d.size();
     for (QWidget* control : d.findChildren<QWidget*>()) {
       const bool interactive = control->focusPolicy() != Qt::NoFocus;
@@ -380,8 +380,8 @@ void SettingsDialogTest::settingsMenuOpensMyStationAndEveryControlIsNamed() {
         unnamed << control->objectName() + u':' + control->metaObject()->className();
       }
     }
-    for (int p = 0; p < d.TabbedNotebook1()->count(); ++p) {
-      d.TabbedNotebook1()->setCurrentIndex(p);
+    for (int p = 0; p < d.Notebook()->count(); ++p) {
+      d.Notebook()->setCurrentIndex(p);
       Picture(d, QStringLiteral("settings-page%1").arg(p));
     }
     d.close();
@@ -391,24 +391,24 @@ void SettingsDialogTest::settingsMenuOpensMyStationAndEveryControlIsNamed() {
   QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u' ')));
   QVERIFY(size.width() >= ui::kSettingsWidth && size.height() >= ui::kSettingsHeight);
   // The dialog is gone once closed.
-  QVERIFY(w.findChildren<TFormParameters*>().isEmpty());
+  QVERIFY(w.findChildren<SettingsDialog*>().isEmpty());
 }
 
 void SettingsDialogTest::timeoutButtonTakesItsLengthFromTheDialog() {
   WindowFixture f;
   TestWindow& w = *f.window;
   Game& g = w.game();
-  QToolButton* timeout = w.Panel3()->ButtonOf(Button::ToolButtonTimeout);
+  QToolButton* timeout = w.Buttons()->ButtonOf(Command::Timeout);
   const int day = g.Day;
   const int hour = g.Hour;
   const int minute = g.Minute;
   const auto setLength = [](int hours, int minutes) {
-    return [hours, minutes](TFormParameters& d) {
-      QCOMPARE(d.TabbedNotebook1()->currentIndex(), 0);
-      QVERIFY(d.BitBtn3()->isVisible());
-      d.SpinEditHr()->setValue(hours);
-      d.SpinEditMin()->setValue(minutes);
-      d.BitBtn1()->click();
+    return [hours, minutes](SettingsDialog& d) {
+      QCOMPARE(d.Notebook()->currentIndex(), 0);
+      QVERIFY(d.CancelButton()->isVisible());
+      d.HoursBox()->setValue(hours);
+      d.MinutesBox()->setValue(minutes);
+      d.OkButton()->click();
     };
   };
 
@@ -436,7 +436,7 @@ void SettingsDialogTest::timeoutButtonTakesItsLengthFromTheDialog() {
   // Cancelled dialog: the last confirmed length, now 0 h 0 min, is refused.
   const std::size_t messages = w.messages.size();
   w.answers = {true};
-  WhenDialogOpens([](TFormParameters& d) { d.BitBtn3()->click(); });
+  WhenDialogOpens([](SettingsDialog& d) { d.CancelButton()->click(); });
   timeout->click();
   QCOMPARE(w.messages.size(), messages + 1);
   QCOMPARE(g.Hour, hour + 1);
@@ -444,7 +444,7 @@ void SettingsDialogTest::timeoutButtonTakesItsLengthFromTheDialog() {
   // No at "Are you sure?": no dialog at all.
   w.answers = {false};
   timeout->click();
-  QVERIFY(w.findChildren<TFormParameters*>().isEmpty());
+  QVERIFY(w.findChildren<SettingsDialog*>().isEmpty());
   QCOMPARE(w.messages.size(), messages + 1);
 }
 

@@ -15,18 +15,18 @@ void StartAndQuitTest::settingsFileShapesTheWindow() {
       "[Panels]\r\nRadio color=16711680\r\n[Calls]\r\nMycall=W1AW\r\n");
   TestWindow& w = *f.window;
   QCOMPARE(w.size(), QSize(700, 640));
-  ui::MemoView* incoming = w.Memo(MemoId::Memo1);
+  ui::MemoView* incoming = w.Memo(MemoId::Incoming);
   QCOMPARE(incoming->palette().color(QPalette::Base), QColor(255, 0, 0));
   QCOMPARE(incoming->lineWrapMode(), QPlainTextEdit::NoWrap);
-  ui::MemoView* outgoing = w.Memo(MemoId::Memo3);
+  ui::MemoView* outgoing = w.Memo(MemoId::Outgoing);
   QCOMPARE(outgoing->font().pixelSize(), 16);
   QVERIFY(outgoing->font().bold());
   QCOMPARE(outgoing->palette().color(QPalette::Text), QColor(255, 0, 0));
   QCOMPARE(outgoing->font().family(), QStringLiteral("Courier New"));
   // The radio colour is blue, and the band box takes it too.
-  QCOMPARE(w.Panel3()->Group(ui::ButtonGroup::Radio)->palette().color(QPalette::Window),
+  QCOMPARE(w.Buttons()->Group(ButtonGroup::Radio)->palette().color(QPalette::Window),
            QColor(0, 0, 255));
-  QCOMPARE(w.Panel4()->BandGroup()->palette().color(QPalette::Window), QColor(0, 0, 255));
+  QCOMPARE(w.Entries()->BandGroup()->palette().color(QPalette::Window), QColor(0, 0, 255));
   QCOMPARE(w.game().CQText.str(), std::string("Tovk de W1AW SS"));
 }
 
@@ -34,19 +34,19 @@ void StartAndQuitTest::sectionPanelStartsOnTheRightWhenSet() {
   WindowFixture f("[Panels]\r\nSection Position=R\r\n");
   QVERIFY(f.window->SectionPanelOnRight());
   QCoreApplication::processEvents();
-  QVERIFY(f.window->Panel2()->x() > f.window->Panel1()->x());
+  QVERIFY(f.window->SectionMap()->x() > f.window->MemoArea()->x());
 }
 
 void StartAndQuitTest::closeAnsweredNoKeepsTheWindowRunning() {
   WindowFixture f;
   TestWindow& w = *f.window;
-  w.game().SetTimer1(true);
+  w.game().SetAutoCqTimer(true);
   w.answers = {false};
   QVERIFY(!w.close());
   QVERIFY(w.isVisible());
   QCOMPARE(w.questions, std::vector<std::string>{"Are you sure ?"});
   QVERIFY(!w.ended);
-  QVERIFY(w.Timer1().isActive());
+  QVERIFY(w.AutoCqTimer().isActive());
 }
 
 void StartAndQuitTest::closeAnsweredYesWritesTheWindowsLookAndEnds() {
@@ -54,7 +54,9 @@ void StartAndQuitTest::closeAnsweredYesWritesTheWindowsLookAndEnds() {
   TestWindow& w = *f.window;
   w.resize(720, 650);
   FontLook bigLog{"Courier New", kClWindowText, -15};
-  w.SetMemoFont(MemoId::Memo2, bigLog);
+  SettingsChange font;
+  font.font = {MemoId::Log, bigLog};
+  w.session().ApplySettings(font);
   w.answers = {true};
   QVERIFY(!w.close());  // the window never closes by itself
   QVERIFY(w.ended);
@@ -70,13 +72,13 @@ void StartAndQuitTest::aGameDroppedWithoutQuittingIsOfferedAndComesBack() {
   TestWindow& w = *first.window;
   QCoreApplication::processEvents();  // the start's offer: no copy, no question
   QVERIFY(w.questions.empty());
-  w.SetSettingsDialog([](Game& g, SettingsPage, QWidget*) {
-    g.TimeoutHours = 0;
-    g.TimeoutMinutes = 30;
+  w.SetSettingsDialog([&w](SettingsPage, QWidget*) {
+    w.game().TimeoutHours = 0;
+    w.game().TimeoutMinutes = 30;
   });
-  w.ButtonPressed(Button::SpeedButtonStartgame);
+  w.RunCommand(Command::Qrv);
   w.answers = {true};
-  w.ButtonPressed(Button::ToolButtonTimeout);  // a timeout is kept, as a contact is
+  w.RunCommand(Command::Timeout);  // a timeout is kept, as a contact is
   const std::filesystem::path copy = first.Folder() / "tovk-recovery.sav";
   QVERIFY(std::filesystem::exists(copy));
   QCOMPARE(w.game().Minute, 30);
@@ -89,9 +91,9 @@ void StartAndQuitTest::aGameDroppedWithoutQuittingIsOfferedAndComesBack() {
   QCoreApplication::processEvents();
   QCOMPARE(next.questions, std::vector<std::string>{question});
   QCOMPARE(next.game().Minute, 30);
-  QCOMPARE(next.game().Lines(MemoId::Memo2), w.game().Lines(MemoId::Memo2));
+  QCOMPARE(next.game().Lines(MemoId::Log), w.game().Lines(MemoId::Log));
   next.FlushMemos();
-  QCOMPARE(next.Memo(MemoId::Memo2)->toPlainText(), GameLines(w.game(), MemoId::Memo2));
+  QCOMPARE(next.Memo(MemoId::Log)->toPlainText(), GameLines(w.game(), MemoId::Log));
 }
 
 }  // namespace tovk::testing

@@ -17,7 +17,7 @@ WindowFixture::WindowFixture(const std::string& settings) {
   setup.helpFile = Folder() / "tovk.hlp";
   setup.recoveryFile = Folder() / "tovk-recovery.sav";
   window = std::make_unique<TestWindow>(setup, random);
-  window->FormCreate();
+  window->Create();
   window->show();
 }
 

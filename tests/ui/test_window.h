@@ -15,9 +15,9 @@
 
 namespace tovk::testing {
 
-class TestWindow : public ui::TFormMain {
+class TestWindow : public ui::MainWindow {
  public:
-  TestWindow(const ui::WindowSetup& setup, RandomSource& random) : TFormMain(setup, random) {}
+  TestWindow(const ui::WindowSetup& setup, RandomSource& random) : MainWindow(setup, random) {}
 
   void ShowMessage(const std::string& text) override {
     FlushMemos();

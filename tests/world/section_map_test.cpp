@@ -17,8 +17,8 @@ class SectionMapTest : public ::testing::Test {
 };
 
 TEST_F(SectionMapTest, CellTakesTheColourOfItsStatus) {
-  g.SectionStatus[3] = 1;
-  g.SectionStatus[4] = 2;
+  g.SectionStatus[3] = SectionState::Heard;
+  g.SectionStatus[4] = SectionState::Worked;
   UpdateSectionDisplay(g, 2);
   UpdateSectionDisplay(g, 3);
   UpdateSectionDisplay(g, 4);
@@ -28,11 +28,11 @@ TEST_F(SectionMapTest, CellTakesTheColourOfItsStatus) {
 }
 
 TEST_F(SectionMapTest, HighlightOverridesTheAreaBoxUntilTheNextAreaRepaint) {
-  for (int i = 56; i <= 58; ++i) g.SectionStatus[i] = 2;  // W9 complete
+  for (int i = 56; i <= 58; ++i) g.SectionStatus[i] = SectionState::Worked;  // W9 complete
   UpdateSectionDisplay(g, 57);
   EXPECT_EQ(g.areaBoxColour[8], g.SectionsColour);
   EXPECT_EQ(g.areaBoxColour[0], kClBtnFace);
-  Label1Click(g);
+  SectionMapClicked(g);
   EXPECT_EQ(g.areaBoxColour[8], g.WorkedColour);
   EXPECT_EQ(g.areaBoxColour[0], kClBtnFace);
 }
@@ -41,7 +41,7 @@ TEST_F(SectionMapTest, IndexWithoutACellRepaintsAreasOnly) {
   const Colour untouched = RgbColour(1, 2, 3);
   g.sectionCellColour.fill(untouched);
   g.areaBoxColour.fill(untouched);
-  g.SectionStatus[75] = 2;
+  g.SectionStatus[75] = SectionState::Worked;
   UpdateSectionDisplay(g, 75);
   for (int area = 0; area < kAreaCount; ++area) EXPECT_EQ(g.areaBoxColour[area], kClBtnFace);
   for (Colour cell : g.sectionCellColour) EXPECT_EQ(cell, untouched);

@@ -51,24 +51,25 @@ TEST(AreaOfSection, FollowsTheIndexRangesAndNamesNoAreaOutsideThem) {
 
 TEST(UpdateAreaCompletion, OnlyAnAreaWithEverySectionWorkedIsComplete) {
   GameState s;
-  s.SectionStatus[53] = s.SectionStatus[54] = s.SectionStatus[55] = 2;  // W8
-  for (int i = 56; i <= 58; ++i) s.SectionStatus[i] = 1;                // W9 heard only
-  s.SectionStatus[59] = 2;                                              // one of W0
+  s.SectionStatus[53] = s.SectionStatus[54] = s.SectionStatus[55] = SectionState::Worked;  // W8
+  for (int i = 56; i <= 58; ++i) s.SectionStatus[i] = SectionState::Heard;  // W9 heard only
+  s.SectionStatus[59] = SectionState::Worked;                               // one of W0
   UpdateAreaCompletion(s);
   for (int area = 0; area < kAreaCount; ++area) EXPECT_EQ(s.AreaComplete[area], area == 7) << area;
 
-  s.SectionStatus[55] = 1;
+  s.SectionStatus[55] = SectionState::Heard;
   UpdateAreaCompletion(s);
   EXPECT_FALSE(s.AreaComplete[7]);
 }
 
 TEST(UpdateAreaCompletion, SectionsWithTheSameNameAreTrackedByIndex) {
   GameState s;
-  for (int i = 26; i <= 33; ++i) s.SectionStatus[i] = 2;  // all of W5, with "LA" at 27
+  for (int i = 26; i <= 33; ++i)
+    s.SectionStatus[i] = SectionState::Worked;  // all of W5, with "LA" at 27
   UpdateAreaCompletion(s);
   EXPECT_TRUE(s.AreaComplete[4]);
   EXPECT_FALSE(s.AreaComplete[5]);  // "LA" at 35 still needed
-  EXPECT_EQ(s.SectionStatus[35], 0);
+  EXPECT_EQ(s.SectionStatus[35], SectionState::Needed);
 }
 
 TEST(AutoFillSectionFromPrefix, FillsTheSectionSlotForPrefixesThatImplyIt) {
@@ -77,8 +78,8 @@ TEST(AutoFillSectionFromPrefix, FillsTheSectionSlotForPrefixesThatImplyIt) {
     s.Hiscall = call;
     s.Hissection = "PCF";
     AutoFillSectionFromPrefix(s);
-    EXPECT_TRUE(s.PartReceived[5]) << call;
-    EXPECT_EQ(s.PartText[5], "PCF") << call;
+    EXPECT_TRUE(s.PartReceived[Part::Section]) << call;
+    EXPECT_EQ(s.PartText[Part::Section], "PCF") << call;
   }
 }
 
@@ -88,15 +89,15 @@ TEST(AutoFillSectionFromPrefix, LeavesOtherCallsAndDetectionOffAlone) {
     s.Hiscall = call;
     s.Hissection = "ONT";
     AutoFillSectionFromPrefix(s);
-    EXPECT_FALSE(s.PartReceived[5]) << call;
-    EXPECT_TRUE(s.PartText[5].empty()) << call;
+    EXPECT_FALSE(s.PartReceived[Part::Section]) << call;
+    EXPECT_TRUE(s.PartText[Part::Section].empty()) << call;
   }
   GameState off;
   off.AutoDetect = false;
   off.Hiscall = "VE3ABC";
   off.Hissection = "ONT";
   AutoFillSectionFromPrefix(off);
-  EXPECT_FALSE(off.PartReceived[5]);
+  EXPECT_FALSE(off.PartReceived[Part::Section]);
 }
 
 }  // namespace

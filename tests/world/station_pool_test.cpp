@@ -47,13 +47,13 @@ TEST_F(StationPoolTest, BlankLinesAndAnyLineEndAreSkippedUncounted) {
 TEST_F(StationPoolTest, OwnCallsignBecomesTheFixedStationAndDebugListsEntries) {
   g.Mycall = "K1ABC";
   g.Debug = true;
-  g.StationWorked[1] = 2;
+  g.StationWorked[1] = StationLogState::Worked;
   EXPECT_EQ(Load("#\nN2EQ,7\nK1ABC, 3\nK1ABCD,3\n"), PoolLoad::Loaded);
   EXPECT_EQ(g.StationCall[1], "W3/Q3CCC");
   EXPECT_EQ(g.StationSection[1], 14);
-  EXPECT_EQ(g.StationWorked[1], 0);
+  EXPECT_EQ(g.StationWorked[1], StationLogState::NotWorked);
   EXPECT_EQ(g.StationCall[2], "K1ABCD");  // only an exact match is replaced
-  EXPECT_EQ(g.Lines(MemoId::Memo1),
+  EXPECT_EQ(g.Lines(MemoId::Incoming),
             (std::vector<std::string>{"0 | N2EQ, 7", "1 | W3/Q3CCC, 14", "2 | K1ABCD, 3"}));
 }
 

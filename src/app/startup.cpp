@@ -1,7 +1,7 @@
 // What the main window does when it is created and first shown, apart from
 // its widgets: settings, power factor, CQ text, the new game, the automatic
 // restore, and the first display.
-#include "persist/startup.h"
+#include "app/startup.h"
 
 #include <filesystem>
 #include <string>
@@ -12,8 +12,8 @@
 
 namespace tovk {
 
-void FormCreate(Game& g) {
-  g.ShowNotebookPage(0);
+void StartUp(Game& g) {
+  g.ShowNotebookPage(NotebookPage::Qso);
   ReadSettings(g, g.settingsFile);
   g.PowerFactor = g.Myprec == "B" ? 10 : 40;
   g.CQText = "Tovk de " + g.Mycall + " SS";
@@ -21,15 +21,15 @@ void FormCreate(Game& g) {
   std::error_code error;
   if (!g.AutoSave || !std::filesystem::exists(g.InFolder(g.SavedGameFile), error)) return;
   NewGame(g);
-  ToolButtonClearQSOClick(g);
+  ClearContact(g);
   ReadSavedGame(g);
   EngineStep(g);
 }
 
-void FormShow(Game& g) {
+void FirstShowing(Game& g) {
   EngineStep(g);
   g.SetQsoNumber(std::to_string(g.Mynumber));
-  ComboBoxbandChange(g);
+  BandBoxChanged(g);
   g.screen.DockSectionPanel(g.SectionPosition == "R");
 }
 

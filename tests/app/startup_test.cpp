@@ -1,6 +1,6 @@
 // Program start without a window: settings, power factor, CQ text, the new
 // game, the automatic restore, and the first showing.
-#include "persist/startup.h"
+#include "app/startup.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,7 @@ class StartupTest : public ::testing::Test {
 
 TEST_F(StartupTest, powerFactorAndCqTextFollowTheSettings) {
   WriteBytes(g.settingsFile, "[Calls]\nMycall=K9XYZ\nMyprec=B\n");
-  FormCreate(g);
+  StartUp(g);
   EXPECT_EQ(g.PowerFactor, 10);
   EXPECT_EQ(g.CQText, "Tovk de K9XYZ SS");
   EXPECT_EQ(g.Mynumber, 1);
@@ -40,7 +40,7 @@ TEST_F(StartupTest, powerFactorAndCqTextFollowTheSettings) {
   Game other{screen, random};
   other.folder = folder.path();
   other.settingsFile = folder / "missing.ini";
-  FormCreate(other);
+  StartUp(other);
   EXPECT_EQ(other.PowerFactor, 40);
   EXPECT_EQ(other.CQText, "Tovk de Q1AAA SS");
 }
@@ -48,8 +48,8 @@ TEST_F(StartupTest, powerFactorAndCqTextFollowTheSettings) {
 TEST_F(StartupTest, autoSaveRestoresTheSavedGameAtStart) {
   g.StationMax = 2;
   g.Mynumber = 7;
-  g.AppendLine(MemoId::Memo2, "a logged contact");
-  g.SectionStatus[5] = 2;
+  g.AppendLine(MemoId::Log, "a logged contact");
+  g.SectionStatus[5] = SectionState::Worked;
   g.SavedGameFile = "tovk.sav";
   ASSERT_TRUE(WriteSavedGame(g));
   WriteBytes(g.settingsFile, "[Controls]\nAutoSave=1\n");
@@ -57,24 +57,24 @@ TEST_F(StartupTest, autoSaveRestoresTheSavedGameAtStart) {
   Game next{screen, random};
   next.folder = folder.path();
   next.settingsFile = g.settingsFile;
-  FormCreate(next);
-  EXPECT_EQ(next.Lines(MemoId::Memo2), std::vector<std::string>{"a logged contact"});
+  StartUp(next);
+  EXPECT_EQ(next.Lines(MemoId::Log), std::vector<std::string>{"a logged contact"});
   EXPECT_EQ(next.Mynumber, 7);
-  EXPECT_EQ(next.SectionStatus[5], 2);
+  EXPECT_EQ(next.SectionStatus[5], SectionState::Worked);
   EXPECT_TRUE(screen.messages.empty());
 }
 
 TEST_F(StartupTest, withoutAutoSaveOrWithoutTheFileTheGameIsNew) {
   WriteBytes(g.settingsFile, "[Controls]\nAutoSave=1\n");
-  FormCreate(g);
+  StartUp(g);
   EXPECT_EQ(g.Mynumber, 1);
   EXPECT_TRUE(screen.messages.empty());
 }
 
 TEST_F(StartupTest, firstShowingFillsTheWindowAndDocksTheSectionMap) {
   WriteBytes(g.settingsFile, "[Panels]\nSection Position=R\n");
-  FormCreate(g);
-  FormShow(g);
+  StartUp(g);
+  FirstShowing(g);
   EXPECT_EQ(g.qsoNumberText, "1");
   EXPECT_EQ(g.Band, "40");
   EXPECT_TRUE(screen.sectionPanelRight);

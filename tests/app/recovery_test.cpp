@@ -1,7 +1,7 @@
 // The recovery copy: a game dropped without quitting comes back at the next
 // start with every contact; a clean quit or a No leaves no copy behind; a
 // copy that cannot be written is reported once.
-#include "persist/recovery.h"
+#include "app/recovery.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "app/game_files.h"
 #include "engine/actions.h"
-#include "persist/game_files.h"
 #include "persist/temp_folder.h"
 #include "support/recording_screen.h"
 #include "support/scripted_random.h"
@@ -44,11 +44,11 @@ class RecoveryTest : public ::testing::Test {
  protected:
   // Logs a contact by hand, as the engine leaves the game after one.
   static void LogContact(Game& g, int section, int station) {
-    g.AppendLine(MemoId::Memo3, "TU " + g.StationCall[station].str());
-    g.AppendLine(MemoId::Memo2, "1977/11/18|21:0" + std::to_string(g.Mynumber) + " " +
-                                    g.StationCall[station].str());
-    g.SectionStatus[section] = 2;
-    g.StationWorked[station] = 1;
+    g.AppendLine(MemoId::Outgoing, "TU " + g.StationCall[station].str());
+    g.AppendLine(MemoId::Log, "1977/11/18|21:0" + std::to_string(g.Mynumber) + " " +
+                                  g.StationCall[station].str());
+    g.SectionStatus[section] = SectionState::Worked;
+    g.StationWorked[station] = StationLogState::Heard;
     g.StationBand[station] = g.Band.str();
     ++g.SectionsWorked;
     ++g.Mynumber;
@@ -73,10 +73,10 @@ TEST_F(RecoveryTest, aGameDroppedWithoutQuittingComesBackWithEveryContact) {
       LogContact(first.g, 10 + i, 20 + i);
       EXPECT_TRUE(copy.AfterAction(first.g));
     }
-    logbook = first.g.Lines(MemoId::Memo2);
-    outgoing = first.g.Lines(MemoId::Memo3);
+    logbook = first.g.Lines(MemoId::Log);
+    outgoing = first.g.Lines(MemoId::Outgoing);
     // Calling CQ afterwards is not a checkpoint: the copy stays at the last contact.
-    first.g.AppendLine(MemoId::Memo3, "CQ SS");
+    first.g.AppendLine(MemoId::Outgoing, "CQ SS");
     EXPECT_TRUE(copy.AfterAction(first.g));
     EXPECT_TRUE(first.screen.questions.empty());
   }  // killed: no quit
@@ -88,14 +88,14 @@ TEST_F(RecoveryTest, aGameDroppedWithoutQuittingComesBackWithEveryContact) {
   ASSERT_TRUE(copy.OfferAtStart(second.g));
   EXPECT_EQ(second.screen.questions, std::vector<std::string>{kQuestion});
   EXPECT_TRUE(second.screen.messages.empty());
-  EXPECT_EQ(second.g.Lines(MemoId::Memo2), logbook);
-  EXPECT_EQ(second.g.Lines(MemoId::Memo3), outgoing);
+  EXPECT_EQ(second.g.Lines(MemoId::Log), logbook);
+  EXPECT_EQ(second.g.Lines(MemoId::Outgoing), outgoing);
   EXPECT_EQ(second.g.Mynumber, 4);
   EXPECT_EQ(second.g.SectionsWorked, 3);
   EXPECT_EQ(second.g.Minute, 9);
   for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(second.g.SectionStatus[10 + i], 2);
-    EXPECT_EQ(second.g.StationWorked[20 + i], 1);
+    EXPECT_EQ(second.g.SectionStatus[10 + i], SectionState::Worked);
+    EXPECT_EQ(second.g.StationWorked[20 + i], StationLogState::Heard);
   }
   EXPECT_EQ(second.g.SavedGameFile, "mine.sav");
   // The copy stays until a clean quit: a second crash loses nothing either.
@@ -112,8 +112,7 @@ TEST_F(RecoveryTest, cleanQuitLeavesNoCopyAndKeepsTheAutoSave) {
   ASSERT_TRUE(copy.Exists());
 
   run.screen.answers = {true};
-  Exit1Click(run.g);
-  ASSERT_TRUE(run.screen.ended);
+  ASSERT_TRUE(QuitGame(run.g));
   copy.RemoveOnCleanQuit();
   EXPECT_FALSE(copy.Exists());
   EXPECT_TRUE(fs::exists(folder / "tovk.sav"));
@@ -137,8 +136,8 @@ TEST_F(RecoveryTest, answeringNoStartsFreshAndDropsTheCopy) {
   RecoveryCopy copy(CopyFile());
   EXPECT_FALSE(copy.OfferAtStart(second.g));
   EXPECT_EQ(second.screen.questions, std::vector<std::string>{kQuestion});
-  EXPECT_TRUE(second.g.Lines(MemoId::Memo2).empty());
-  EXPECT_EQ(second.g.SectionStatus[5], 0);
+  EXPECT_TRUE(second.g.Lines(MemoId::Log).empty());
+  EXPECT_EQ(second.g.SectionStatus[5], SectionState::Needed);
   EXPECT_FALSE(copy.Exists());
 }
 
@@ -159,8 +158,8 @@ TEST_F(RecoveryTest, aFreshStartKeepsNoCopyAndANewGameReplacesTheOldOne) {
   second.screen.answers = {true};
   RecoveryCopy copy(CopyFile());
   EXPECT_TRUE(copy.OfferAtStart(second.g));
-  EXPECT_TRUE(second.g.Lines(MemoId::Memo2).empty());
-  EXPECT_EQ(second.g.SectionStatus[5], 0);
+  EXPECT_TRUE(second.g.Lines(MemoId::Log).empty());
+  EXPECT_EQ(second.g.SectionStatus[5], SectionState::Needed);
 }
 
 TEST_F(RecoveryTest, aDamagedCopyIsReportedAndTheGameGoesOn) {

@@ -7,13 +7,13 @@
 
 namespace tovk {
 
-// The main window's creation, from reading the settings file (g.settingsFile)
+// Before the front-end is first shown, from reading the settings file (g.settingsFile)
 // on: PowerFactor, CQText, NewGame and, with Auto save on and the saved game
 // present, the automatic restore. The window applies g.Look afterwards.
-void FormCreate(Game& g);
+void StartUp(Game& g);
 
-// The main window's first showing, after the front-end has seeded the random
-// source: engine step, QSO number, band box handler, section panel side.
-void FormShow(Game& g);
+// The front-end's first showing, after it has seeded the random source: engine step, QSO number,
+// band box handler, section panel side.
+void FirstShowing(Game& g);
 
 }  // namespace tovk

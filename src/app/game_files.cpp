@@ -1,6 +1,6 @@
-// Save, Restore, the saved-game choice and Auto save of the settings dialog,
-// and the quit flow that may save the game and always writes the settings.
-#include "persist/game_files.h"
+// Save, Restore, the saved-game choice of the settings dialog, and the quit
+// flow that may save the game and always writes the settings.
+#include "app/game_files.h"
 
 #include <filesystem>
 
@@ -35,7 +35,7 @@ bool GameWasPlayed(const GameState& s) {
 
 }  // namespace
 
-void ToolButtonsaveClick(Game& g) {
+void SaveGame(Game& g) {
   auto chosen = g.screen.ChooseFile(SavedGameRequest(g, true, "", kSavedFilesFilter));
   if (!chosen) return;
   std::string name = *chosen;
@@ -45,7 +45,7 @@ void ToolButtonsaveClick(Game& g) {
   WriteSavedGame(g);
 }
 
-void ToolButtonrestoreClick(Game& g) {
+void RestoreGame(Game& g) {
   auto chosen =
       g.screen.ChooseFile(SavedGameRequest(g, false, "Restore game ?", kSavedFilesFilter));
   if (!chosen) return;
@@ -57,39 +57,30 @@ void ToolButtonrestoreClick(Game& g) {
     return;
   }
   NewGame(g);
-  ToolButtonClearQSOClick(g);
+  ClearContact(g);
   ReadSavedGame(g);
   EngineStep(g);
 }
 
-void Exit1Click(Game& g) {
-  if (!Confirm(g, "Are you sure ?")) return;
-  g.SetTimer1(false);
+bool QuitGame(Game& g) {
+  if (!Confirm(g, "Are you sure ?")) return false;
+  g.SetAutoCqTimer(false);
   if (g.AutoSave) {
     WriteSavedGame(g);
   } else if (GameWasPlayed(g) && Confirm(g, "Save the game")) {
-    ToolButtonsaveClick(g);
+    SaveGame(g);
   }
   if (!WriteSettings(g, g.settingsFile)) {
     g.ShowMessage("Error writing file " + g.settingsFile.string());
   }
-  g.screen.EndProgram();
+  return true;
 }
 
-bool FormCloseQuery(Game& g) {
-  Exit1Click(g);
-  return false;
-}
-
-void Edit2Click(Game& g) {
+void ChooseSavedGameFile(Game& g) {
   auto chosen = g.screen.ChooseFile(
       SavedGameRequest(g, false, "Select Save Game File ?", "Saved files|*.sav|All files|*.*"));
   if (!chosen) return;
   g.SavedGameFile = *chosen;
-}
-
-void CheckBoxautosaveClick(Game& g, bool checked) {
-  g.AutoSave = checked;
 }
 
 }  // namespace tovk

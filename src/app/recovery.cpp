@@ -1,5 +1,5 @@
 // Writing, offering and removing the recovery copy of the game.
-#include "persist/recovery.h"
+#include "app/recovery.h"
 
 #include <fstream>
 #include <string>
@@ -67,7 +67,7 @@ bool RecoveryCopy::OfferAtStart(Game& g) {
 
 void RecoveryCopy::Restore(Game& g) {
   NewGame(g);
-  ToolButtonClearQSOClick(g);
+  ClearContact(g);
   std::ifstream in(file_, std::ios::binary);
   const LineCount count = in ? ReadSavedGameFrom(g, in) : LineCount{false, 0};
   if (!count.ok) {

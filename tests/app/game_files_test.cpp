@@ -1,6 +1,6 @@
 // Save, Restore, the settings dialog's file choice and Auto save, and the
 // quit flow with its questions, saved game and settings file.
-#include "persist/game_files.h"
+#include "app/game_files.h"
 
 #include <gtest/gtest.h>
 
@@ -35,17 +35,17 @@ class GameFilesTest : public ::testing::Test {
   void Play() {
     g.StationMax = 2;
     g.StationCall = {"K1AA", "K2BB", "K3CC"};
-    g.AppendLine(MemoId::Memo2, "1977/11/18|21:10  K2BB  1 A 68 CT");
+    g.AppendLine(MemoId::Log, "1977/11/18|21:10  K2BB  1 A 68 CT");
     g.Mynumber = 2;
     g.OpMinutes = 10;
-    g.StationWorked[1] = 2;
+    g.StationWorked[1] = StationLogState::Worked;
     g.StationBand[1] = "40";
   }
 };
 
 TEST_F(GameFilesTest, saveAsksWithTheSavedGameNameInTheProgramsFolder) {
   g.SavedGameFile = "mine.sav";
-  ToolButtonsaveClick(g);
+  SaveGame(g);
   ASSERT_EQ(screen.fileRequests.size(), 1u);
   const FileRequest& request = screen.fileRequests[0];
   EXPECT_TRUE(request.save);
@@ -64,7 +64,7 @@ TEST_F(GameFilesTest, saveAppendsTheExtensionUnlessTheNameHoldsItAnywhere) {
   };
   for (const auto& [chosen, stored] : cases) {
     screen.files.push_back(Path(chosen));
-    ToolButtonsaveClick(g);
+    SaveGame(g);
     EXPECT_EQ(g.SavedGameFile, Path(stored));
     EXPECT_TRUE(std::filesystem::exists(folder / stored)) << stored;
   }
@@ -76,27 +76,27 @@ TEST_F(GameFilesTest, saveOntoAnExistingFileAsksAndNoWritesNothing) {
   g.SavedGameFile = "keep.sav";
   screen.files.push_back(Path("old.sav"));
   screen.answers.push_back(false);
-  ToolButtonsaveClick(g);
+  SaveGame(g);
   EXPECT_EQ(screen.questions, std::vector<std::string>{Path("old.sav") + " exists, overwrite ?"});
   EXPECT_EQ(ReadBytes(folder / "old.sav"), "old");
   EXPECT_EQ(g.SavedGameFile, "keep.sav");
 
   screen.files.push_back(Path("old.sav"));
   screen.answers.push_back(true);
-  ToolButtonsaveClick(g);
+  SaveGame(g);
   EXPECT_EQ(ReadBytes(folder / "old.sav").rfind("#Memo1\r\n", 0), 0u);
 }
 
 TEST_F(GameFilesTest, restoreOfAMissingFileKeepsTheGameButTakesTheName) {
   Play();
   screen.files.push_back(Path("typed.sav"));
-  ToolButtonrestoreClick(g);
+  RestoreGame(g);
   EXPECT_EQ(screen.fileRequests[0].title, "Restore game ?");
   EXPECT_FALSE(screen.fileRequests[0].save);
   EXPECT_EQ(screen.messages, std::vector<std::string>{Path("typed.sav") + " does not exist"});
   EXPECT_EQ(g.SavedGameFile, Path("typed.sav"));
   EXPECT_EQ(g.Mynumber, 2);
-  EXPECT_EQ(g.Lines(MemoId::Memo2).size(), 1u);
+  EXPECT_EQ(g.Lines(MemoId::Log).size(), 1u);
 }
 
 TEST_F(GameFilesTest, restoreBringsASavedGameBack) {
@@ -105,45 +105,40 @@ TEST_F(GameFilesTest, restoreBringsASavedGameBack) {
   ASSERT_TRUE(WriteSavedGame(g));
   g.Mynumber = 9;
   screen.files.push_back(Path("game.sav"));
-  ToolButtonrestoreClick(g);
+  RestoreGame(g);
   EXPECT_TRUE(screen.messages.empty());
   EXPECT_EQ(g.Mynumber, 2);
-  EXPECT_EQ(g.Lines(MemoId::Memo2), std::vector<std::string>{"1977/11/18|21:10  K2BB  1 A 68 CT"});
-  EXPECT_EQ(g.StationWorked[1], 2);
+  EXPECT_EQ(g.Lines(MemoId::Log), std::vector<std::string>{"1977/11/18|21:10  K2BB  1 A 68 CT"});
+  EXPECT_EQ(g.StationWorked[1], StationLogState::Worked);
   EXPECT_EQ(g.StationBand[1], "40");
   EXPECT_EQ(g.StationCall[1].str(), "K2BB");
 }
 
 TEST_F(GameFilesTest, settingsDialogChoosesTheFileWithoutTestingIt) {
   screen.files.push_back(Path("elsewhere"));
-  Edit2Click(g);
+  ChooseSavedGameFile(g);
   EXPECT_EQ(screen.fileRequests[0].title, "Select Save Game File ?");
   EXPECT_EQ(screen.fileRequests[0].filter, "Saved files|*.sav|All files|*.*");
   EXPECT_EQ(g.SavedGameFile, Path("elsewhere"));
-  Edit2Click(g);  // cancelled
+  ChooseSavedGameFile(g);  // cancelled
   EXPECT_EQ(g.SavedGameFile, Path("elsewhere"));
-
-  CheckBoxautosaveClick(g, true);
-  EXPECT_TRUE(g.AutoSave);
 }
 
 TEST_F(GameFilesTest, answeringNoToQuitChangesNothing) {
-  g.SetTimer1(true);
+  g.SetAutoCqTimer(true);
   screen.answers.push_back(false);
-  EXPECT_FALSE(FormCloseQuery(g));
+  EXPECT_FALSE(QuitGame(g));
   EXPECT_EQ(screen.questions, std::vector<std::string>{"Are you sure ?"});
-  EXPECT_TRUE(g.Timer1);
-  EXPECT_FALSE(screen.ended);
+  EXPECT_TRUE(g.autoCqTimer);
   EXPECT_FALSE(std::filesystem::exists(g.settingsFile));
 }
 
 TEST_F(GameFilesTest, quitWithNothingPlayedWritesEverySettingAndEnds) {
-  g.SetTimer1(true);
+  g.SetAutoCqTimer(true);
   screen.answers.push_back(true);
-  Exit1Click(g);
+  EXPECT_TRUE(QuitGame(g));
   EXPECT_EQ(screen.questions, std::vector<std::string>{"Are you sure ?"});
-  EXPECT_FALSE(g.Timer1);
-  EXPECT_TRUE(screen.ended);
+  EXPECT_FALSE(g.autoCqTimer);
   EXPECT_EQ(ReadBytes(g.settingsFile), SettingsFileText(GameState{}, ""));
   EXPECT_FALSE(std::filesystem::exists(folder / "tovk.sav"));
 }
@@ -151,28 +146,26 @@ TEST_F(GameFilesTest, quitWithNothingPlayedWritesEverySettingAndEnds) {
 TEST_F(GameFilesTest, quitWithAutoSaveSavesWithoutAsking) {
   g.AutoSave = true;
   screen.answers.push_back(true);
-  Exit1Click(g);
+  EXPECT_TRUE(QuitGame(g));
   EXPECT_EQ(screen.questions, std::vector<std::string>{"Are you sure ?"});
   EXPECT_EQ(ReadBytes(folder / "tovk.sav").rfind("#Memo1\r\n", 0), 0u);
-  EXPECT_TRUE(screen.ended);
 }
 
 TEST_F(GameFilesTest, quitAfterPlayingAsksToSaveAndCancellingStillEnds) {
   Play();
   screen.answers = {true, true};
-  Exit1Click(g);
+  EXPECT_TRUE(QuitGame(g));
   EXPECT_EQ(screen.questions, (std::vector<std::string>{"Are you sure ?", "Save the game"}));
   EXPECT_EQ(screen.fileRequests.size(), 1u);
   EXPECT_FALSE(std::filesystem::exists(folder / "tovk.sav"));
   EXPECT_TRUE(std::filesystem::exists(g.settingsFile));
-  EXPECT_TRUE(screen.ended);
 }
 
 TEST_F(GameFilesTest, quitAfterPlayingSavesWhereThePlayerChooses) {
   Play();
   screen.answers = {true, true};
   screen.files.push_back(Path("evening"));
-  Exit1Click(g);
+  EXPECT_TRUE(QuitGame(g));
   EXPECT_NE(ReadBytes(folder / "evening.sav").find("K2BB  1 A 68 CT"), std::string::npos);
   EXPECT_NE(ReadBytes(g.settingsFile).find("Saved game=" + Path("evening.sav")), std::string::npos);
 }
@@ -181,11 +174,10 @@ TEST_F(GameFilesTest, settingsThatCannotBeWrittenAreReportedAndTheProgramStillEn
   g.settingsFile = folder / "gone" / "tovk.ini";
   g.AutoSave = true;
   screen.answers.push_back(true);
-  Exit1Click(g);
+  EXPECT_TRUE(QuitGame(g));
   EXPECT_EQ(screen.messages,
             std::vector<std::string>{"Error writing file " + g.settingsFile.string()});
   EXPECT_TRUE(std::filesystem::exists(folder / "tovk.sav"));
-  EXPECT_TRUE(screen.ended);
 }
 
 }  // namespace
