@@ -1,4 +1,4 @@
-// Reading the logbook window back: each line of Memo2 is a contact line (date,
+// Reading the logbook window back: each of its lines is a contact line (date,
 // time and nine bar-separated columns of fixed width), an event line (start
 // or end of operation, a timeout), or something that is neither, such as a
 // line edited by hand in a saved game.

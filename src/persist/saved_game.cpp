@@ -17,10 +17,11 @@
 namespace tovk {
 namespace {
 
-constexpr const char* kMarkerMemo1 = "#Memo1";
-constexpr const char* kMarkerMemo2 = "#Memo2";
-constexpr const char* kMarkerMemo3 = "#Memo3";
-constexpr const char* kMarkerEndOfMemos = "# End of Memos";
+// The saved game's markers, as every saved game has them.
+constexpr const char* kIncomingMarker = "#Memo1";
+constexpr const char* kLogMarker = "#Memo2";
+constexpr const char* kOutgoingMarker = "#Memo3";
+constexpr const char* kEndOfWindowsMarker = "# End of Memos";
 constexpr const char* kMarkerEndOfSections = "# End of sections";
 constexpr const char* kMarkerEndOfCallStates = "# End of call states";
 
@@ -101,9 +102,9 @@ bool PutWindow(LineWriter& out, const std::vector<std::string>& lines) {
 }
 
 bool PutWindows(LineWriter& out, const Game& g) {
-  return out.Put(kMarkerMemo1) && PutWindow(out, g.Lines(MemoId::Incoming)) &&
-         out.Put(kMarkerMemo2) && PutWindow(out, g.Lines(MemoId::Log)) && out.Put(kMarkerMemo3) &&
-         PutWindow(out, g.Lines(MemoId::Outgoing)) && out.Put(kMarkerEndOfMemos);
+  return out.Put(kIncomingMarker) && PutWindow(out, g.Lines(MemoId::Incoming)) &&
+         out.Put(kLogMarker) && PutWindow(out, g.Lines(MemoId::Log)) && out.Put(kOutgoingMarker) &&
+         PutWindow(out, g.Lines(MemoId::Outgoing)) && out.Put(kEndOfWindowsMarker);
 }
 
 // The 28 values between the windows and the sections.
@@ -206,11 +207,11 @@ bool ReadWindow(LineReader& in, Game& g, MemoId memo, std::string_view endMarker
 
 bool ReadWindows(LineReader& in, Game& g) {
   std::string header;
-  if (!in.Next(header)) return false;  // the "#Memo1" header, not compared
+  if (!in.Next(header)) return false;  // the incoming window's marker, not compared
   in.Took();
-  return ReadWindow(in, g, MemoId::Incoming, kMarkerMemo2) &&
-         ReadWindow(in, g, MemoId::Log, kMarkerMemo3) &&
-         ReadWindow(in, g, MemoId::Outgoing, kMarkerEndOfMemos);
+  return ReadWindow(in, g, MemoId::Incoming, kLogMarker) &&
+         ReadWindow(in, g, MemoId::Log, kOutgoingMarker) &&
+         ReadWindow(in, g, MemoId::Outgoing, kEndOfWindowsMarker);
 }
 
 bool ReadValues(LineReader& in, Game& g) {

@@ -28,8 +28,8 @@ constexpr const char* kQuestion = "Restore the game from the last session?";
 // One run of the program: a screen, a random source and a game reading the
 // station list, its files in the test's folder. Draws are all 0, which never
 // brings a mishap.
-struct Session {
-  explicit Session(const fs::path& folder) {
+struct Program {
+  explicit Program(const fs::path& folder) {
     g.folder = folder;
     g.settingsFile = folder / "tovk.ini";
     g.StationFile = TOVK_STATION_LIST;
@@ -65,7 +65,7 @@ TEST_F(RecoveryTest, aGameDroppedWithoutQuittingComesBackWithEveryContact) {
   std::vector<std::string> logbook;
   std::vector<std::string> outgoing;
   {
-    Session first(folder.path());
+    Program first(folder.path());
     RecoveryCopy copy(CopyFile());
     EXPECT_FALSE(copy.OfferAtStart(first.g));
     first.g.Mynumber = 1;
@@ -81,7 +81,7 @@ TEST_F(RecoveryTest, aGameDroppedWithoutQuittingComesBackWithEveryContact) {
     EXPECT_TRUE(first.screen.questions.empty());
   }  // killed: no quit
 
-  Session second(folder.path());
+  Program second(folder.path());
   second.g.SavedGameFile = "mine.sav";
   second.screen.answers = {true};
   RecoveryCopy copy(CopyFile());
@@ -104,7 +104,7 @@ TEST_F(RecoveryTest, aGameDroppedWithoutQuittingComesBackWithEveryContact) {
 }
 
 TEST_F(RecoveryTest, cleanQuitLeavesNoCopyAndKeepsTheAutoSave) {
-  Session run(folder.path());
+  Program run(folder.path());
   RecoveryCopy copy(CopyFile());
   run.g.AutoSave = true;
   LogContact(run.g, 5, 7);
@@ -118,7 +118,7 @@ TEST_F(RecoveryTest, cleanQuitLeavesNoCopyAndKeepsTheAutoSave) {
   EXPECT_TRUE(fs::exists(folder / "tovk.sav"));
   EXPECT_TRUE(fs::exists(folder / "tovk.ini"));
 
-  Session next(folder.path());
+  Program next(folder.path());
   RecoveryCopy nextCopy(CopyFile());
   EXPECT_FALSE(nextCopy.OfferAtStart(next.g));
   EXPECT_TRUE(next.screen.questions.empty());
@@ -126,12 +126,12 @@ TEST_F(RecoveryTest, cleanQuitLeavesNoCopyAndKeepsTheAutoSave) {
 
 TEST_F(RecoveryTest, answeringNoStartsFreshAndDropsTheCopy) {
   {
-    Session first(folder.path());
+    Program first(folder.path());
     RecoveryCopy copy(CopyFile());
     LogContact(first.g, 5, 7);
     copy.AfterAction(first.g);
   }
-  Session second(folder.path());
+  Program second(folder.path());
   second.screen.answers = {false};
   RecoveryCopy copy(CopyFile());
   EXPECT_FALSE(copy.OfferAtStart(second.g));
@@ -143,7 +143,7 @@ TEST_F(RecoveryTest, answeringNoStartsFreshAndDropsTheCopy) {
 
 TEST_F(RecoveryTest, aFreshStartKeepsNoCopyAndANewGameReplacesTheOldOne) {
   {
-    Session first(folder.path());
+    Program first(folder.path());
     RecoveryCopy copy(CopyFile());
     EXPECT_FALSE(copy.OfferAtStart(first.g));
     EXPECT_TRUE(copy.AfterAction(first.g));
@@ -154,7 +154,7 @@ TEST_F(RecoveryTest, aFreshStartKeepsNoCopyAndANewGameReplacesTheOldOne) {
     NewGame(first.g);  // the contest is given up
     copy.AfterAction(first.g);
   }
-  Session second(folder.path());
+  Program second(folder.path());
   second.screen.answers = {true};
   RecoveryCopy copy(CopyFile());
   EXPECT_TRUE(copy.OfferAtStart(second.g));
@@ -164,7 +164,7 @@ TEST_F(RecoveryTest, aFreshStartKeepsNoCopyAndANewGameReplacesTheOldOne) {
 
 TEST_F(RecoveryTest, aDamagedCopyIsReportedAndTheGameGoesOn) {
   testing::WriteBytes(CopyFile(), "garbage\r\n");
-  Session run(folder.path());
+  Program run(folder.path());
   run.screen.answers = {true};
   RecoveryCopy copy(CopyFile());
   EXPECT_TRUE(copy.OfferAtStart(run.g));
@@ -177,7 +177,7 @@ TEST_F(RecoveryTest, aDamagedCopyIsReportedAndTheGameGoesOn) {
 TEST_F(RecoveryTest, aFailingWriteIsShownOnceUntilAWriteWorks) {
   // A file where the copy's folder should be: no one can write there.
   testing::WriteBytes(folder / "blocked", "");
-  Session run(folder.path());
+  Program run(folder.path());
   RecoveryCopy copy(folder / "blocked" / "tovk-recovery.sav");
   for (int i = 0; i < 3; ++i) {
     ++run.g.checkpoints;
@@ -194,7 +194,7 @@ TEST_F(RecoveryTest, aFailingWriteIsShownOnceUntilAWriteWorks) {
 }
 
 TEST_F(RecoveryTest, theCopyIsCreatedWithItsPerUserFolder) {
-  Session run(folder.path());
+  Program run(folder.path());
   RecoveryCopy copy(folder / "config" / "tovk" / "tovk-recovery.sav");
   ++run.g.checkpoints;
   EXPECT_TRUE(copy.AfterAction(run.g));

@@ -173,3 +173,5 @@ void HelpViewerTest::aboutBoxIsCentredOnTopAndReused() {
 }
 
 }  // namespace tovk::testing
+
+QTEST_MAIN(tovk::testing::HelpViewerTest)

@@ -219,3 +219,5 @@ void KeyMapTest::hintsAndKeyListNameTheKeys() {
 }
 
 }  // namespace tovk::testing
+
+QTEST_MAIN(tovk::testing::KeyMapTest)

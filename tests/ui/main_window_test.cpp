@@ -235,3 +235,5 @@ void MainWindowTest::timerTickDuringAnotherActionsBoxIsSkipped() {
 }
 
 }  // namespace tovk::testing
+
+QTEST_MAIN(tovk::testing::MainWindowTest)

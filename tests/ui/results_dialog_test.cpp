@@ -247,3 +247,5 @@ void ResultsDialogTest::endOfARestoredContestAddsOneHistoryLineAndShowsTheSummar
 }
 
 }  // namespace tovk::testing
+
+QTEST_MAIN(tovk::testing::ResultsDialogTest)

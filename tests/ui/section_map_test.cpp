@@ -114,3 +114,5 @@ void SectionMapTest::panelMovesSidesKeepingItsColours() {
 }
 
 }  // namespace tovk::testing
+
+QTEST_MAIN(tovk::testing::SectionMapTest)

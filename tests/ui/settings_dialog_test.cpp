@@ -449,3 +449,5 @@ void SettingsDialogTest::timeoutButtonTakesItsLengthFromTheDialog() {
 }
 
 }  // namespace tovk::testing
+
+QTEST_MAIN(tovk::testing::SettingsDialogTest)

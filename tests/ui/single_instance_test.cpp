@@ -70,3 +70,5 @@ void SingleInstanceTest::fileFiltersAndProposedNamesInQtsForm() {
 }
 
 }  // namespace tovk::testing
+
+QTEST_MAIN(tovk::testing::SingleInstanceTest)

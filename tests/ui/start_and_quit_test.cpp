@@ -97,3 +97,5 @@ void StartAndQuitTest::aGameDroppedWithoutQuittingIsOfferedAndComesBack() {
 }
 
 }  // namespace tovk::testing
+
+QTEST_MAIN(tovk::testing::StartAndQuitTest)
