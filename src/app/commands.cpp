@@ -191,10 +191,13 @@ const std::array<KeyRow, 22> kKeys{{
     {Plain(Key::Backtab), Command::PreviousField, "Shift+Tab", "previous entry field"},
 }};
 
-constexpr std::array<const char*, 7> kNextStepExplanation{
+constexpr std::array<const char*, 10> kNextStepExplanation{
     "Enter does whatever comes next in the contact:",
+    "off the air after a mishap: QRV;",
     "nothing in hand: Call CQ;",
     "a station heard, not in contact with you: call it;",
+    "in contact, its callsign not copied: Repeat;",
+    "in contact with a station worked before: B4;",
     "in contact, your exchange not yet sent: Send Msg;",
     "exchange sent, parts still missing: Repeat;",
     "everything received: Send QSL, then Log QSO.",

@@ -16,14 +16,15 @@ namespace tovk {
 namespace {
 
 // "Data incomplete, you still need the " and the missing parts, without the
-// last comma.
+// last comma. A blank callsign or section is missing too: no contact is
+// logged without them.
 std::string IncompleteDataMessage(const GameState& s) {
   std::string text = "Data incomplete, you still need the ";
-  if (!s.PartReceived[Part::Number]) text += " Number,";
-  if (!s.PartReceived[Part::Precedence]) text += " Precedence, ";
-  if (!s.PartReceived[Part::Call]) text += " Call, ";
-  if (!s.PartReceived[Part::Check]) text += " Check, ";
-  if (!s.PartReceived[Part::Section]) text += " Section,";
+  if (!PartCopied(s, Part::Number)) text += " Number,";
+  if (!PartCopied(s, Part::Precedence)) text += " Precedence, ";
+  if (!PartCopied(s, Part::Call)) text += " Call, ";
+  if (!PartCopied(s, Part::Check)) text += " Check, ";
+  if (!PartCopied(s, Part::Section)) text += " Section,";
   auto comma = text.rfind(',');
   if (comma != std::string::npos) text.erase(comma, 1);
   return text;

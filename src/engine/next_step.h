@@ -1,6 +1,7 @@
 // The next step of the contact, which the Enter key of the window and the
-// `enter` command of the terminal take: which button the contact in hand
-// calls for, and pressing it as the player would.
+// `enter` command of the terminal take: the button the contact in hand calls
+// for, chosen so that it is never one the game would refuse, and pressing it
+// as the player would.
 #pragma once
 
 #include "world/game.h"
@@ -8,15 +9,18 @@
 namespace tovk {
 
 enum class NextStep {
-  CallCQ,       // nothing in hand
-  CallStation,  // a station heard, not in contact with the player
-  SendMessage,  // in contact, the exchange not yet sent
-  Repeat,       // exchange sent, parts of the station's exchange still missing
-  QslAndLog,    // exchange sent, every part received
+  GoOnTheAir,      // the operating buttons are off (a mishap, the antenna): "QRV"
+  CallCQ,          // nothing in hand
+  CallStation,     // a station heard, not in contact with the player
+  AskForRepeat,    // in contact, its callsign (or, once sent, any part) not copied
+  SendWorkedBefore,  // in contact with a station already logged: "B4"
+  SendMessage,     // in contact, the callsign copied, the exchange not yet sent
+  QslAndLog,       // exchange sent, every part received
 };
 
-// The step the contact as it stands calls for.
-NextStep ChooseNextStep(const GameState& s);
+// The step the contact as it stands calls for. After the end of the
+// contest there is none to take: the step is Call CQ, with its button off.
+NextStep ChooseNextStep(const Game& g);
 
 // The button the step presses (for QSL and log, the first one: "Send QSL").
 Button FirstButtonOf(NextStep step);

@@ -46,7 +46,7 @@ void StationAsksForRepeat(Game& g) {
 
 void SendExchange(Game& g, Button sender) {
   g.CallAttempts = 0;
-  if (!g.PartReceived[Part::Call]) {
+  if (!PartCopied(g, Part::Call)) {
     g.ShowMessage("Callsign not heard");
     ++g.ErrorCount;
     EngineStep(g);
@@ -96,7 +96,11 @@ void AskForRepeat(Game& g) {
   g.SetAutoCqTimer(false);
   g.AppendLine(MemoId::Outgoing, "AGN");
   AdvanceClock(g, 1 + g.Draw(3), true);
-  if (g.Draw(10) < 7) {
+  // After a clear (a mishap, Clr Xchg, a new CQ) nobody is in hand to ask.
+  const bool nobodyInHand = g.StationState == ssNone || g.StationState == ssCQSent;
+  if (nobodyInHand) {
+    NoResponse(g, NoResponseKind::NoResponse);
+  } else if (g.Draw(10) < 7) {
     StationReply(g);
   } else {
     NoResponse(g, NoResponseKind::NoResponse);

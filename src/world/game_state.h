@@ -148,11 +148,15 @@ struct ContactInHand {
   bool StationHeard = false;
 };
 
-// The five parts the player must copy have all been received (the word
+// A part of the exchange has been copied: received, and for the callsign and
+// the section not blank, since a contact is logged under them.
+bool PartCopied(const ContactInHand& c, Part part);
+
+// The five parts the player must copy have all been copied (the word
 // "Check" always counts as present).
 inline bool EveryPartReceived(const ContactInHand& c) {
   for (Part part : kExchangeParts) {
-    if (!c.PartReceived[part]) return false;
+    if (!PartCopied(c, part)) return false;
   }
   return true;
 }

@@ -53,6 +53,7 @@ TEST_F(SessionTest, aDisabledButtonsCommandIsRefusedAndEnterFollowsItsStep) {
   auto session = Started();
   Game& g = session->game();
   g.SetButtonEnabled(Button::CallCq, false);
+  g.SetButtonEnabled(Button::Qrv, false);
   EXPECT_FALSE(session->Run(Command::CallCq));
   EXPECT_FALSE(session->Run(Command::NextStep));  // nothing in hand: Enter is Call CQ
   EXPECT_TRUE(g.Lines(MemoId::Outgoing).empty());

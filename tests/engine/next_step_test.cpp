@@ -1,11 +1,17 @@
-// The next step of the contact: the step each state of the contact calls
-// for, the buttons it presses, QSL followed by the log, and disabled buttons.
+// The next step of the contact: the step each state and refusal calls for,
+// the buttons it presses, QSL followed by the log, disabled buttons, and a
+// whole contest played by Enter alone.
 #include "engine/next_step.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+
 #include "engine/actions.h"
 #include "engine/contact_fixture.h"
+#include "support/robot.h"
+#include "world/clock.h"
 #include "world/station_pool.h"
 
 namespace tovk {
@@ -27,32 +33,83 @@ class NextStepTest : public testing::ContactTest {
   }
 };
 
-TEST_F(NextStepTest, eachStateOfTheContactCallsForItsStep) {
+// Every state of the contact and every refusal a button can give: the step
+// chosen is the one that makes progress, never the refused one again.
+TEST_F(NextStepTest, eachStateCallsForAStepTheGameTakes) {
+  enum Copied { Everything, NoCall, BlankCall, NoCheck, NoSection, BlankSection };
+  struct Case {
+    std::uint8_t state;
+    bool sent;
+    Copied copied;
+    bool workedBefore;
+    NextStep step;
+  };
+  const Case cases[] = {
+      {ssNone, false, Everything, false, NextStep::CallCQ},
+      {ssCQSent, false, Everything, false, NextStep::CallCQ},
+      {ssHeardQRZ, false, Everything, false, NextStep::CallStation},
+      {ssHeardCQ, false, Everything, false, NextStep::CallStation},
+      {ssHeardSection, false, Everything, false, NextStep::CallStation},
+      {ssQSOInProgress, false, Everything, false, NextStep::CallStation},
+      {ssCalledSomeone, false, Everything, false, NextStep::CallStation},
+      // "Callsign not heard": ask again until it is copied.
+      {ssCalledMe, false, NoCall, false, NextStep::AskForRepeat},
+      {ssCalledMe, false, BlankCall, false, NextStep::AskForRepeat},
+      {ssCalledMe, true, NoCall, false, NextStep::AskForRepeat},
+      // Not sent: the message goes whatever else is missing.
+      {ssCalledMe, false, NoSection, false, NextStep::SendMessage},
+      {ssCalledMe, false, Everything, false, NextStep::SendMessage},
+      // The incomplete-data message: ask for what is missing.
+      {ssCalledMe, true, NoCheck, false, NextStep::AskForRepeat},
+      {ssCalledMe, true, BlankSection, false, NextStep::AskForRepeat},
+      {ssCalledMe, true, Everything, false, NextStep::QslAndLog},
+      // A duplicate is told so, whatever was sent.
+      {ssCalledMe, false, Everything, true, NextStep::SendWorkedBefore},
+      {ssCalledMe, true, Everything, true, NextStep::SendWorkedBefore},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "state " << int(c.state) << " copied " << c.copied);
+    InHand(1, "   7", "B", "69", "CT");
+    InContact(c.sent);
+    g.StationState = c.state;
+    if (c.copied == NoCall) g.PartReceived[Part::Call] = false;
+    if (c.copied == BlankCall) g.Hiscall = "";
+    if (c.copied == NoCheck) g.PartReceived[Part::Check] = false;
+    if (c.copied == NoSection) g.PartReceived[Part::Section] = false;
+    if (c.copied == BlankSection) g.Hissection = "";
+    g.StationWorked[1] = c.workedBefore ? StationLogState::Worked : StationLogState::NotWorked;
+    EXPECT_EQ(ChooseNextStep(g), c.step);
+  }
+  // The buttons off mid-contest (a mishap without Assist): back on the air.
   g.StationState = ssNone;
-  EXPECT_EQ(ChooseNextStep(g), NextStep::CallCQ);
-  g.StationState = ssCQSent;
-  EXPECT_EQ(ChooseNextStep(g), NextStep::CallCQ);
-  for (auto state : {ssHeardQRZ, ssHeardCQ, ssHeardSection, ssQSOInProgress, ssCalledSomeone}) {
-    g.StationState = state;
-    EXPECT_EQ(ChooseNextStep(g), NextStep::CallStation) << int(state);
-  }
+  g.SetButtonEnabled(Button::CallCq, false);
+  EXPECT_EQ(ChooseNextStep(g), NextStep::GoOnTheAir);
+}
 
-  // In contact: not sent, whatever was copied, sends the message.
-  InContact(false);
-  g.PartReceived[Part::Section] = false;
-  EXPECT_EQ(ChooseNextStep(g), NextStep::SendMessage);
-
-  // Sent: any missing part of number, precedence, callsign, check, section
-  // asks for a repeat; the word "Check" is never waited for.
-  for (int missing : {0, 1, 2, 4, 5}) {
-    InContact(true);
-    g.PartReceived.entries()[missing] = false;
-    EXPECT_EQ(ChooseNextStep(g), NextStep::Repeat) << missing;
-  }
+// A mishap clears the contact during its repeats: the next Repeat has nobody
+// to ask, and Log QSO refuses a contact without callsign or section.
+TEST_F(NextStepTest, aContactClearedByAMishapIsNeverLogged) {
   InContact(true);
-  g.PartReceived[Part::CheckWord] = false;
-  g.PartReceived[Part::Signoff] = false;
-  EXPECT_EQ(ChooseNextStep(g), NextStep::QslAndLog);
+  g.PartReceived[Part::Call] = false;
+  g.PartReceived[Part::Section] = false;
+  g.StationState = ssNone;  // what the mishap's clear leaves
+  ClearContact(g);
+  Script({0});  // AGN's delay
+  AskForRepeat(g);
+  EXPECT_EQ(LastOutgoing(), "AGN");
+  EXPECT_EQ(LastIncoming(), "*** No response");
+  EXPECT_FALSE(g.PartReceived[Part::Call]);
+
+  // Even with every part marked received, blank call and section are missing.
+  for (int part = 0; part < 8; ++part) g.PartReceived.entries()[part] = true;
+  g.StationState = ssCalledMe;
+  g.ExchangeSent = true;
+  g.Hiscall = "";
+  g.Hissection = "";
+  LogQso(g);
+  EXPECT_TRUE(Logbook().empty());
+  ASSERT_FALSE(screen.messages.empty());
+  EXPECT_EQ(screen.messages.back(), "Data incomplete, you still need the  Call,  Section");
 }
 
 TEST_F(NextStepTest, eachStepSendsWhatItsButtonSends) {
@@ -113,6 +170,7 @@ TEST_F(NextStepTest, aDisabledButtonMakesTheStepDoNothing) {
       {ssCalledMe, false, Button::SendMessage},
       {ssCalledMe, true, Button::SendQsl},
   };
+  g.SetButtonEnabled(Button::Qrv, false);  // else Call CQ off means "QRV"
   for (const auto& c : cases) {
     InContact(c.sent);
     g.StationState = c.state;
@@ -129,6 +187,33 @@ TEST_F(NextStepTest, aDisabledButtonMakesTheStepDoNothing) {
   EXPECT_TRUE(Outgoing().empty());
   EXPECT_TRUE(random.ranges.empty());
   EXPECT_TRUE(Logbook().empty());
+}
+
+// Enter alone, from a new game with the shipped station list, plays whole
+// contests: every press is a step the game takes, contacts are made and
+// hardly any is a lid's.
+TEST(NextStepContestTest, enterAlonePlaysWholeContests) {
+  const std::filesystem::path stations = TOVK_STATION_LIST;
+  for (std::uint64_t seed : {7u, 11u, 1977u}) {
+    SCOPED_TRACE(::testing::Message() << "seed " << seed);
+    testing::RobotScreen screen;
+    SeededRandom random(seed);
+    Game g(screen, random);
+    g.folder = stations.parent_path();
+    Perform(g, [&] { StartNewGame(g); });
+    long presses = 0;
+    while (!ContestIsOver(g)) {
+      bool taken = false;
+      Perform(g, [&] { taken = RunNextStep(g); });
+      ASSERT_TRUE(taken) << "step " << int(ChooseNextStep(g)) << " refused after " << presses;
+      ASSERT_LT(++presses, 400000) << "contest never ends";
+    }
+    const int contacts = g.Mynumber - 1;
+    std::printf("[ figures  ] seed %llu: %ld presses, %d contacts, %d lids\n",
+                static_cast<unsigned long long>(seed), presses, contacts, g.ErrorCount);
+    EXPECT_GE(contacts, 500);
+    EXPECT_LT(g.ErrorCount * 100, contacts);
+  }
 }
 
 }  // namespace
