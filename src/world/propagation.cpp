@@ -205,20 +205,22 @@ int PropagationGroup(int section) {
   return kGroupOfSection[section];
 }
 
+char PropagationCode(const GameState& g, int section) {
+  const int group = PropagationGroup(section);
+  const int band = BandColumn(g.Band.str());
+  if (group == 0 || band < 0 || g.Hour < 0 || g.Hour > 23) return '.';
+  const BandRule& rule = kGroupRules[group - 1][band];
+  const bool zoneOpen = rule.zoneHours != nullptr && g.TenMetreZone == rule.zone;
+  return HourCode(zoneOpen ? rule.zoneHours : rule.hours, g.Hour);
+}
+
 void SelectStation(Game& g, bool repick) {
   if (repick) g.StationIndex = PickStation(g);
   g.StationIndex = FoldIntoPool(g.StationIndex, std::min(g.StationMax, kPoolSize - 1));
 
   if (g.Band == "10") MoveTenMetreZone(g);
 
-  g.StationHeard = false;
-  const int group = PropagationGroup(g.StationSection[g.StationIndex]);
-  const int band = BandColumn(g.Band.str());
-  if (group == 0 || band < 0 || g.Hour < 0 || g.Hour > 23) return;
-
-  const BandRule& rule = kGroupRules[group - 1][band];
-  const bool zoneOpen = rule.zoneHours != nullptr && g.TenMetreZone == rule.zone;
-  g.StationHeard = HeardByCode(g, HourCode(zoneOpen ? rule.zoneHours : rule.hours, g.Hour));
+  g.StationHeard = HeardByCode(g, PropagationCode(g, g.StationSection[g.StationIndex]));
 }
 
 }  // namespace tovk

@@ -26,6 +26,11 @@ PoolLoad LoadStationPool(Game& g);
 // The propagation group 1..15 of a section index 0..74; 0 for any other.
 int PropagationGroup(int section);
 
+// The path of a section on Band at Hour (and, on 10 m, TenMetreZone), without
+// a draw: 'A' always heard, '4' 4 in 10, '1' 1 in 10, 'h' 46 in 100, 's' 64
+// in 100, '.' never (also for a section or band outside the table).
+char PropagationCode(const GameState& g, int section);
+
 // Chooses StationIndex (a new one when repick) and sets StationHeard by the
 // propagation table for Band and Hour.
 void SelectStation(Game& g, bool repick);

@@ -1,0 +1,70 @@
+// Band noise, speech, the receiver filter and the volume, sample by sample.
+#include "audio/band_mixer.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tovk::audio {
+namespace {
+
+// Noise level 100 gives this much noise (RMS, full scale 1.0) before the filter.
+constexpr float kLoudestNoise = 0.45f;
+
+float NoiseAmplitude(int level) {
+  // Two uniform draws summed have an RMS of sqrt(2/3) of one's range.
+  return kLoudestNoise * std::clamp(level, 0, 100) / 100.0f / std::sqrt(2.0f / 3.0f);
+}
+
+}  // namespace
+
+BandMixer::BandMixer(const BandSettings& settings, std::uint64_t seed)
+    : settings_(settings), filter_(kSampleRate, settings.filter), random_(seed) {}
+
+void BandMixer::SetSettings(const BandSettings& settings) {
+  std::lock_guard lock(mutex_);
+  if (settings.filter != settings_.filter) filter_ = ReceiverFilter(kSampleRate, settings.filter);
+  settings_ = settings;
+}
+
+void BandMixer::Queue(const std::vector<float>& signal) {
+  std::lock_guard lock(mutex_);
+  if (played_ > 0 && played_ >= speech_.size() / 2) {
+    speech_.erase(speech_.begin(), speech_.begin() + static_cast<std::ptrdiff_t>(played_));
+    played_ = 0;
+  }
+  speech_.insert(speech_.end(), signal.begin(), signal.end());
+}
+
+void BandMixer::StopSpeech() {
+  std::lock_guard lock(mutex_);
+  speech_.clear();
+  played_ = 0;
+}
+
+std::size_t BandMixer::SpeechPending() const {
+  std::lock_guard lock(mutex_);
+  return speech_.size() - played_;
+}
+
+void BandMixer::Fill(std::int16_t* out, std::size_t count) {
+  std::lock_guard lock(mutex_);
+  const float noise = NoiseAmplitude(settings_.noise);
+  const float volume = std::clamp(settings_.volume, 0, 100) / 100.0f * 32767.0f;
+  for (std::size_t i = 0; i < count; ++i) {
+    float sample = (random_.Signed() + random_.Signed()) * noise;
+    if (played_ < speech_.size()) sample += speech_[played_++];
+    const float heard = filter_.Process(sample) * volume;
+    out[i] = static_cast<std::int16_t>(std::lrint(std::clamp(heard, -32768.0f, 32767.0f)));
+  }
+}
+
+std::vector<std::int16_t> MixLine(const std::vector<float>& signal, const BandSettings& settings,
+                                  std::uint64_t seed) {
+  BandMixer mixer(settings, seed);
+  mixer.Queue(signal);
+  std::vector<std::int16_t> pcm(signal.size());
+  mixer.Fill(pcm.data(), pcm.size());
+  return pcm;
+}
+
+}  // namespace tovk::audio

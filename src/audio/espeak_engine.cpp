@@ -1,0 +1,76 @@
+// espeak-ng in-process: synchronous synthesis, the samples collected by the
+// synthesis callback into the caller's buffer.
+#include "audio/espeak_engine.h"
+
+#include <espeak-ng/speak_lib.h>
+
+#include <atomic>
+
+namespace tovk::audio {
+namespace {
+
+std::atomic<bool> engineTaken{false};
+
+// The buffer the running synthesis fills; synthesis is synchronous, so it
+// is only set for the length of one Say().
+std::vector<std::int16_t>* collecting = nullptr;
+
+int CollectSamples(short* wav, int count, espeak_EVENT*) {
+  if (wav != nullptr && count > 0 && collecting != nullptr)
+    collecting->insert(collecting->end(), wav, wav + count);
+  return 0;
+}
+
+}  // namespace
+
+EspeakEngine::EspeakEngine(const std::string& dataPath) {
+  if (engineTaken.exchange(true)) {
+    problem_ = "espeak-ng is already in use by another speech engine";
+    return;
+  }
+  owner_ = true;
+  const int rate =
+      espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, dataPath.empty() ? nullptr : dataPath.c_str(),
+                        espeakINITIALIZE_DONT_EXIT);
+  if (rate <= 0) {
+    problem_ = "espeak-ng or its voice data could not be started";
+    return;
+  }
+  sampleRate_ = rate;
+  espeak_SetSynthCallback(CollectSamples);
+  if (!UseVoice(Voice{})) {
+    problem_ = "espeak-ng has no English voice";
+    return;
+  }
+  ready_ = true;
+}
+
+EspeakEngine::~EspeakEngine() {
+  if (!owner_) return;
+  espeak_Terminate();
+  engineTaken = false;
+}
+
+bool EspeakEngine::UseVoice(const Voice& voice) {
+  if (voice.name != voiceName_) {
+    if (espeak_SetVoiceByName(voice.name.c_str()) != EE_OK) return false;
+    voiceName_ = voice.name;
+  }
+  espeak_SetParameter(espeakRATE, voice.rate, 0);
+  espeak_SetParameter(espeakPITCH, voice.pitch, 0);
+  espeak_SetParameter(espeakRANGE, voice.range, 0);
+  return true;
+}
+
+bool EspeakEngine::Say(const std::string& words, const Voice& voice,
+                       std::vector<std::int16_t>& samples) {
+  if (!ready_ || !UseVoice(voice)) return false;
+  collecting = &samples;
+  const espeak_ERROR result = espeak_Synth(words.c_str(), words.size() + 1, 0, POS_CHARACTER, 0,
+                                           espeakCHARS_UTF8, nullptr, nullptr);
+  const espeak_ERROR sync = espeak_Synchronize();
+  collecting = nullptr;
+  return result == EE_OK && sync == EE_OK;
+}
+
+}  // namespace tovk::audio
