@@ -48,22 +48,34 @@ std::size_t BandMixer::SpeechPending() const {
 
 void BandMixer::Fill(std::int16_t* out, std::size_t count) {
   std::lock_guard lock(mutex_);
+  const std::size_t speech = std::min(count, speech_.size() - played_);
+  Mix(speech_.data() + played_, speech, out, count);
+  played_ += speech;
+}
+
+void BandMixer::FillOver(const std::vector<float>& signal, std::int16_t* out) {
+  std::lock_guard lock(mutex_);
+  Mix(signal.data(), signal.size(), out, signal.size());
+}
+
+void BandMixer::Mix(const float* speech, std::size_t speechCount, std::int16_t* out,
+                    std::size_t count) {
   const float noise = NoiseAmplitude(settings_.noise);
   const float volume = std::clamp(settings_.volume, 0, 100) / 100.0f * 32767.0f;
   for (std::size_t i = 0; i < count; ++i) {
-    float sample = (random_.Signed() + random_.Signed()) * noise;
-    if (played_ < speech_.size()) sample += speech_[played_++];
-    const float heard = filter_.Process(sample) * volume;
-    out[i] = static_cast<std::int16_t>(std::lrint(std::clamp(heard, -32768.0f, 32767.0f)));
+    const auto [a, b] = random_.SignedPair();
+    float sample = (a + b) * noise;
+    if (i < speechCount) sample += speech[i];
+    const float heard = std::clamp(filter_.Process(sample) * volume, -32768.0f, 32767.0f);
+    out[i] = static_cast<std::int16_t>(std::lrint(heard));
   }
 }
 
 std::vector<std::int16_t> MixLine(const std::vector<float>& signal, const BandSettings& settings,
                                   std::uint64_t seed) {
   BandMixer mixer(settings, seed);
-  mixer.Queue(signal);
   std::vector<std::int16_t> pcm(signal.size());
-  mixer.Fill(pcm.data(), pcm.size());
+  mixer.FillOver(signal, pcm.data());
   return pcm;
 }
 

@@ -29,8 +29,13 @@ class BandMixer {
 
   // The next `count` samples of the band.
   void Fill(std::int16_t* out, std::size_t count);
+  // The next signal.size() samples of the band with `signal` heard over
+  // them instead of the queue: a whole line at once.
+  void FillOver(const std::vector<float>& signal, std::int16_t* out);
 
  private:
+  void Mix(const float* speech, std::size_t speechCount, std::int16_t* out, std::size_t count);
+
   mutable std::mutex mutex_;
   BandSettings settings_;
   ReceiverFilter filter_;

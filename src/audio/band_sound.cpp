@@ -20,8 +20,7 @@ std::optional<RenderedLine> BandSound::Hear(std::string_view line, const GameSta
   const Speaker first = speakers_.SpeakerOf(line, g);
   const Speaker second = speakers_.OtherStation(first, g);
   SoundRandom random(LineSeed(1));
-  LineRenderer renderer(engine_, settings);
-  return renderer.Render(heard, first, second, random);
+  return renderer_.Render(heard, first, second, random);
 }
 
 std::vector<std::int16_t> BandSound::MixLastLine(const RenderedLine& line) const {

@@ -20,7 +20,10 @@ namespace tovk::audio {
 
 class BandSound {
  public:
-  BandSound(SpeechEngine& engine, std::uint64_t gameSeed) : engine_(engine), gameSeed_(gameSeed) {}
+  BandSound(SpeechEngine& engine, std::uint64_t gameSeed)
+      : engine_(engine), renderer_(engine, settings), gameSeed_(gameSeed) {}
+  BandSound(const BandSound&) = delete;
+  BandSound& operator=(const BandSound&) = delete;
 
   BandSettings settings;
 
@@ -35,6 +38,7 @@ class BandSound {
   std::uint64_t LineSeed(std::uint64_t salt) const;
 
   SpeechEngine& engine_;
+  LineRenderer renderer_;
   SpeakerBook speakers_;
   std::uint64_t gameSeed_;
   std::uint64_t linesHeard_ = 0;

@@ -5,11 +5,17 @@
 #include <espeak-ng/speak_lib.h>
 
 #include <atomic>
+#include <cstdlib>
+
+#include "audio/sound_random.h"
 
 namespace tovk::audio {
 namespace {
 
 std::atomic<bool> engineTaken{false};
+
+// About what espeak-ng makes of one character of text, to size the buffer once.
+constexpr std::size_t kSamplesPerCharacter = 1500;
 
 // The buffer the running synthesis fills; synthesis is synchronous, so it
 // is only set for the length of one Say().
@@ -65,6 +71,10 @@ bool EspeakEngine::UseVoice(const Voice& voice) {
 bool EspeakEngine::Say(const std::string& words, const Voice& voice,
                        std::vector<std::int16_t>& samples) {
   if (!ready_ || !UseVoice(voice)) return false;
+  // espeak-ng varies its voice with the C library's rand(); seeded from the
+  // words and voice, the same words in the same voice sound the same.
+  std::srand(static_cast<unsigned>(Fnv1a(voice.name, Fnv1a(words))));
+  samples.reserve(samples.size() + words.size() * kSamplesPerCharacter);
   collecting = &samples;
   const espeak_ERROR result = espeak_Synth(words.c_str(), words.size() + 1, 0, POS_CHARACTER, 0,
                                            espeakCHARS_UTF8, nullptr, nullptr);

@@ -48,16 +48,17 @@ int Syllables(std::string_view word) {
   return std::max(count, 1);
 }
 
-// Cuts the engine's own silence before and after the words, keeping 10 ms.
-std::vector<std::int16_t> Trimmed(const std::vector<std::int16_t>& samples) {
+// The stretch of `samples` without the engine's own silence before and
+// after the words, keeping 10 ms of it.
+std::pair<std::size_t, std::size_t> Spoken(const std::vector<std::int16_t>& samples) {
   const auto loud = [](std::int16_t s) { return std::abs(s) >= kSilence; };
   const auto first = std::find_if(samples.begin(), samples.end(), loud);
-  if (first == samples.end()) return {};
+  if (first == samples.end()) return {0, 0};
   const auto last = std::find_if(samples.rbegin(), samples.rend(), loud).base();
-  const int margin = Samples(0.01);
-  const auto from = samples.begin() + std::max<std::ptrdiff_t>(0, first - samples.begin() - margin);
-  const auto to = samples.end() - std::max<std::ptrdiff_t>(0, samples.end() - last - margin);
-  return {from, to};
+  const auto margin = static_cast<std::size_t>(Samples(0.01));
+  const auto from = static_cast<std::size_t>(first - samples.begin());
+  const auto to = static_cast<std::size_t>(last - samples.begin());
+  return {from > margin ? from - margin : 0, std::min(samples.size(), to + margin)};
 }
 
 // Brings the speech in `track` to the speaker's strength and fades it
@@ -75,14 +76,17 @@ void Strengthen(std::vector<float>& track, const Speaker& speaker, SoundRandom& 
       kSpeechRms / static_cast<float>(std::sqrt(sum / voiced)) * Decibels(speaker.levelDb);
   const double period = 4.0 + random.Unit() * 6.0;
   const double phase = random.Unit() * 2.0 * std::numbers::pi;
-  for (std::size_t i = 0; i < track.size(); ++i) {
+  // The fading moves over seconds: one step of gain per 5 ms is smooth enough.
+  constexpr std::size_t kStep = kSampleRate / 200;
+  for (std::size_t from = 0; from < track.size(); from += kStep) {
     float fade = 1.0f;
     if (speaker.fadingDb > 0) {
       const double swing =
-          (1.0 - std::cos(2.0 * std::numbers::pi * Seconds(i) / period + phase)) / 2;
+          (1.0 - std::cos(2.0 * std::numbers::pi * Seconds(from) / period + phase)) / 2;
       fade = Decibels(-speaker.fadingDb * swing);
     }
-    track[i] *= gain * fade;
+    const std::size_t to = std::min(track.size(), from + kStep);
+    for (std::size_t i = from; i < to; ++i) track[i] *= gain * fade;
   }
 }
 
@@ -125,11 +129,19 @@ Voice LineRenderer::AtRate(Voice voice) const {
 }
 
 std::vector<float> LineRenderer::Speak(const std::string& words, const Voice& voice, bool& ok) {
-  std::vector<std::int16_t> samples;
-  if (!engine_.Say(words, voice, samples)) ok = false;
   std::vector<float> sound;
-  for (const std::int16_t s : Trimmed(samples)) sound.push_back(s / 32768.0f);
+  SpeakInto(sound, 0, words, voice, ok);
   return sound;
+}
+
+std::size_t LineRenderer::SpeakInto(std::vector<float>& track, std::size_t at,
+                                    const std::string& words, const Voice& voice, bool& ok) {
+  said_.clear();
+  if (!engine_.Say(words, voice, said_)) ok = false;
+  const auto [from, to] = Spoken(said_);
+  if (track.size() < at + (to - from)) track.resize(at + (to - from), 0.0f);
+  for (std::size_t i = from; i < to; ++i) track[at + i - from] += said_[i] / 32768.0f;
+  return to - from;
 }
 
 RenderedLine LineRenderer::Render(const HeardLine& line, const Speaker& first,
@@ -143,6 +155,10 @@ RenderedLine LineRenderer::RenderSpeech(const HeardLine& line, const Speaker& sp
   RenderedLine rendered;
   const Voice voice = AtRate(speaker.voice);
   std::vector<float> speech(Samples(kLeadIn), 0.0f);
+  double expected = kLeadIn + kTail;
+  for (const LinePart& part : line.parts)
+    expected += SpokenSeconds(part.words, voice.rate) + kPause;
+  speech.reserve(Samples(expected * 1.5));
   std::vector<std::pair<int, int>> crashes;
   for (const LinePart& part : line.parts) {
     if (&part != &line.parts.front()) speech.resize(speech.size() + Samples(kPause), 0.0f);
@@ -152,7 +168,7 @@ RenderedLine LineRenderer::RenderSpeech(const HeardLine& line, const Speaker& sp
       speech.resize(speech.size() + length, 0.0f);
       crashes.emplace_back(start, length);
     } else {
-      Place(speech, start, Speak(part.words, voice, rendered.ok));
+      SpeakInto(speech, start, part.words, voice, rendered.ok);
     }
     rendered.cues.push_back({Seconds(start), Seconds(speech.size()), part.text});
   }

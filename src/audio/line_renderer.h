@@ -45,12 +45,16 @@ class LineRenderer {
  private:
   Voice AtRate(Voice voice) const;
   std::vector<float> Speak(const std::string& words, const Voice& voice, bool& ok);
+  // Adds `words` said in `voice` to `track` from sample `at`; returns their length.
+  std::size_t SpeakInto(std::vector<float>& track, std::size_t at, const std::string& words,
+                        const Voice& voice, bool& ok);
   RenderedLine RenderSpeech(const HeardLine& line, const Speaker& speaker, SoundRandom& random);
   RenderedLine RenderQrm(const HeardLine& line, const Speaker& first, const Speaker& second,
                          SoundRandom& random);
 
   SpeechEngine& engine_;
   const BandSettings& settings_;
+  std::vector<std::int16_t> said_;  // the engine's samples, kept to save allocations
 };
 
 }  // namespace tovk::audio

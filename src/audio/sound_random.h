@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 namespace tovk::audio {
 
@@ -36,6 +37,13 @@ class SoundRandom {
   double Unit() { return static_cast<double>(Next() >> 11) * 0x1.0p-53; }
   // Uniform in [-1, 1).
   float Signed() { return static_cast<float>(Unit() * 2.0 - 1.0); }
+  // Two uniform values in [-1, 1) from one step, for band noise.
+  std::pair<float, float> SignedPair() {
+    const std::uint64_t bits = Next();
+    constexpr float kScale = 0x1.0p-31f;
+    return {static_cast<float>(static_cast<std::int32_t>(bits >> 32)) * kScale,
+            static_cast<float>(static_cast<std::int32_t>(bits & 0xffffffffu)) * kScale};
+  }
   // Uniform whole number 0..n-1 (0 when n <= 0).
   int Below(int n) { return n <= 0 ? 0 : static_cast<int>(Next() % static_cast<unsigned>(n)); }
 
