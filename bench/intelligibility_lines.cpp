@@ -1,11 +1,12 @@
 // Lines of the game for the intelligibility check: a contest of CQs on every
 // band and hour; each exchange a station sends becomes a WAV and a WebVTT
 // file with the filter off at the default noise, and one line of
-// lines.tsv: file, callsign, whether the callsign is lost, voice, and the
-// start and end of the callsign's cue.
-//   intelligibility_lines DIR [CLEAR [LOST]]
+// lines.tsv: file, callsign, whether the callsign is lost, voice, the start
+// and end of the callsign's cue, and the station's strength in dB.
+//   intelligibility_lines DIR [CLEAR [LOST [NOISE]]]
 // stops once CLEAR lines with the callsign in clear and LOST with it lost
-// are written (100 and 40 without them).
+// are written (100 and 40 without them); NOISE other than the default for
+// tuning.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -16,6 +17,7 @@
 #include "audio/line_files.h"
 #include "engine/actions.h"
 #include "support/robot.h"
+#include "world/clock.h"
 
 namespace {
 
@@ -32,6 +34,8 @@ class ListeningScreen final : public tovk::NullScreen {
   tovk::Game* game = nullptr;
   int clearWanted = 100;
   int lostWanted = 40;
+
+  bool AskYesNo(const std::string&) override { return true; }
 
   bool Done() const { return clear_ >= clearWanted && lost_ >= lostWanted; }
 
@@ -53,7 +57,7 @@ class ListeningScreen final : public tovk::NullScreen {
     }
     manifest_ << name << '\t' << game->Hiscall.str() << '\t' << (lost ? 1 : 0) << '\t'
               << StationVoice(game->Hiscall.str()).name << '\t' << cue.start << '\t' << cue.end
-              << '\n';
+              << '\t' << SpeakerBook().SpeakerOf(text, *game).levelDb << '\n';
   }
 
  private:
@@ -68,7 +72,7 @@ class ListeningScreen final : public tovk::NullScreen {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: intelligibility_lines DIR [CLEAR [LOST]]\n");
+    std::fprintf(stderr, "usage: intelligibility_lines DIR [CLEAR [LOST [NOISE]]]\n");
     return 2;
   }
   const std::filesystem::path folder = argv[1];
@@ -83,6 +87,7 @@ int main(int argc, char** argv) {
   ListeningScreen screen(sound, folder);
   if (argc > 2) screen.clearWanted = std::stoi(argv[2]);
   if (argc > 3) screen.lostWanted = std::stoi(argv[3]);
+  if (argc > 4) sound.settings.noise = std::stoi(argv[4]);
 
   tovk::SeededRandom random(15);
   tovk::Game g(screen, random);
@@ -91,6 +96,7 @@ int main(int argc, char** argv) {
   screen.game = &g;
   const char* bands[] = {"80", "40", "20", "15", "10"};
   for (int cq = 0; !screen.Done() && cq < 200000; ++cq) {
+    if (tovk::ContestIsOver(g)) tovk::testing::StartRobotContest(g, stations.parent_path(), {});
     if (cq % 10 == 0) {
       tovk::SelectBand(g, bands[random.Draw(5)]);
       g.Hour = random.Draw(24);

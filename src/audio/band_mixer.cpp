@@ -7,12 +7,15 @@
 namespace tovk::audio {
 namespace {
 
-// Noise level 100 gives this much noise (RMS, full scale 1.0) before the filter.
-constexpr float kLoudestNoise = 0.45f;
+// Noise level 100 gives this much noise (RMS, full scale 1.0) before the
+// filter; the level goes by its square, so the low levels where weak
+// stations are still copied get most of the scale.
+constexpr float kLoudestNoise = 0.18f;
 
 float NoiseAmplitude(int level) {
-  // Two uniform draws summed have an RMS of sqrt(2/3) of one's range.
-  return kLoudestNoise * std::clamp(level, 0, 100) / 100.0f / std::sqrt(2.0f / 3.0f);
+  const float share = std::clamp(level, 0, 100) / 100.0f;
+  // Two uniform draws summed have an RMS of sqrt(2/3).
+  return kLoudestNoise * share * share / std::sqrt(2.0f / 3.0f);
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ struct Speaker {
 };
 
 // The voice variants the contest stations speak with (male and female).
-extern const std::array<const char*, 12> kStationVariants;
+extern const std::array<const char*, 11> kStationVariants;
 
 // The voice of a contest station.
 Voice StationVoice(std::string_view call);
