@@ -40,7 +40,7 @@ class ListeningScreen final : public tovk::NullScreen {
   bool Done() const { return clear_ >= clearWanted && lost_ >= lostWanted; }
 
   void AppendLine(tovk::MemoId memo, const std::string& text) override {
-    if (memo != tovk::MemoId::Memo1 || game == nullptr) return;
+    if (memo != tovk::MemoId::Incoming || game == nullptr) return;
     if (!text.starts_with(game->Mycall.str() + " UR")) return;
     const auto line = sound_.Hear(text, *game);
     if (!line || line->cues.size() <= kCallsignCue) return;
@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
       tovk::SelectBand(g, bands[random.Draw(5)]);
       g.Hour = random.Draw(24);
     }
-    tovk::ToolButtonCallCQClick(g);
+    tovk::CallCq(g);
   }
   return screen.Done() ? 0 : 1;
 }

@@ -41,7 +41,7 @@ tovk::GameState WeakContact() {
   g.Band = "15";
   g.Hour = 23;
   const char* sent[] = {"123", "A", "W1AW", "Check", "68", "CT"};
-  for (int i = 0; i < 6; ++i) g.PartText[i] = sent[i];
+  for (int i = 0; i < 6; ++i) g.PartText[static_cast<tovk::Part>(i)] = sent[i];
   return g;
 }
 

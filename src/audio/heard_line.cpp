@@ -107,7 +107,7 @@ bool HearExchange(const std::vector<std::string>& tokens, const GameState& g, He
       heard.parts.push_back({token, ExchangeWords(part, token, g), false});
       continue;
     }
-    const std::string sent = Trimmed(g.PartText[part].str());
+    const std::string sent = Trimmed(g.PartText[static_cast<Part>(part)].str());
     heard.parts.push_back({token, ExchangeWords(part, sent, g), true});
   }
   return true;

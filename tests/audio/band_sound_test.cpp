@@ -26,7 +26,7 @@ GameState ContactOn40(const char* hiscall, const char* othercall) {
   g.Hisprec = "A";
   g.Hischeck = "68";
   const char* sent[] = {"12", "A", hiscall, "Check", "68", "CT"};
-  for (int i = 0; i < 6; ++i) g.PartText[i] = sent[i];
+  for (int i = 0; i < 6; ++i) g.PartText[static_cast<tovk::Part>(i)] = sent[i];
   return g;
 }
 

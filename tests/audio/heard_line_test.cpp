@@ -23,7 +23,7 @@ GameState StationInHand() {
   g.Hisprec = "B";
   g.Hischeck = "72";
   const char* sent[] = {"12", "B", "W6AB", "Check", "72", "LA"};
-  for (int i = 0; i < 6; ++i) g.PartText[i] = sent[i];
+  for (int i = 0; i < 6; ++i) g.PartText[static_cast<tovk::Part>(i)] = sent[i];
   return g;
 }
 
