@@ -1,6 +1,8 @@
 // Reading a line of input into a command.
 #include "term/command.h"
 
+#include <charconv>
+
 #include <array>
 #include <optional>
 #include <tuple>
@@ -126,6 +128,23 @@ TermCommand ParseSet(TermCommand command, const std::string& arguments) {
     }
     return Invalid(std::move(command), "SectionPosition must be L or R");
   }
+  if (setting == "filter") {
+    command.setting = Setting::Filter;
+    command.value = ToLower(value);
+    for (const char* width : {"2.4", "2.7", "3.0", "off"}) {
+      if (command.value == width) return command;
+    }
+    return Invalid(std::move(command), "Filter must be 2.4, 2.7, 3.0 or off");
+  }
+  if (setting == "noise") {
+    command.setting = Setting::Noise;
+    const auto [stop, error] =
+        std::from_chars(value.data(), value.data() + value.size(), command.number);
+    if (error == std::errc() && stop == value.data() + value.size() && !value.empty() &&
+        command.number >= 0 && command.number <= 100)
+      return command;
+    return Invalid(std::move(command), "Noise must be a whole number 0..100");
+  }
   for (const auto& [optionName, option] : kOptions) {
     if (setting != optionName) continue;
     command.setting = option;
@@ -136,7 +155,7 @@ TermCommand ParseSet(TermCommand command, const std::string& arguments) {
   }
   return Invalid(std::move(command),
                  "set takes Mycall, Mycheck, power, AutoDetect, AutoClear, Assist, SilentMode, "
-                 "AutoSave, Debug or SectionPosition");
+                 "AutoSave, Debug, SectionPosition, Filter or Noise");
 }
 
 // "export cabrillo FILE" / "export adif FILE": the file name as typed.

@@ -38,6 +38,8 @@ enum class Setting {
   AutoSave,
   Debug,
   SectionPosition,
+  Filter,  // the receiver filter of the sound files: `value` "2.4", "2.7", "3.0" or "off"
+  Noise,   // their band noise: `number` 0..100
 };
 
 struct TermCommand {
@@ -49,6 +51,7 @@ struct TermCommand {
   std::string value;
   bool on = false;
   Power power = Power::Low100;
+  int number = 0;
   std::string error;
 };
 

@@ -1,8 +1,10 @@
 // tovk-term: the game in a terminal, one command a line on standard input,
 // one tagged line per event on standard output.
-//   tovk-term [--dir DIR] [--seed N]
+//   tovk-term [--dir DIR] [--seed N] [--wav DIR]
 // DIR (the executable's folder without --dir) is the program's folder: the
 // files are kept there when it is writable, in the per-user folders when not.
+// With --wav, each line another station says is also written as a sound file
+// in that folder, its name printed after the line.
 #include <charconv>
 #include <cstdint>
 #include <filesystem>
@@ -12,6 +14,9 @@
 #include <string_view>
 
 #include "app/session.h"
+#include "audio/band_settings.h"
+#include "audio/espeak_engine.h"
+#include "audio/sound_files.h"
 #include "persist/file_places.h"
 #include "term/command.h"
 #include "term/command_runner.h"
@@ -21,11 +26,12 @@
 
 namespace {
 
-constexpr std::string_view kUsage = "usage: tovk-term [--dir DIR] [--seed N]\n";
+constexpr std::string_view kUsage = "usage: tovk-term [--dir DIR] [--seed N] [--wav DIR]\n";
 
 struct Options {
   std::filesystem::path folder;
   std::optional<std::uint64_t> seed;
+  std::filesystem::path wavFolder;  // empty: no sound files
 };
 
 std::optional<std::uint64_t> ParseSeed(std::string_view text) {
@@ -52,6 +58,10 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
     const bool hasValue = i + 1 < argc;
     if (argument == "--dir" && hasValue) {
       options.folder = argv[++i];
+      continue;
+    }
+    if (argument == "--wav" && hasValue) {
+      options.wavFolder = argv[++i];
       continue;
     }
     if (argument == "--seed" && hasValue) {
@@ -87,17 +97,40 @@ int Play(const Options& options) {
   screen.Attach(session);
   tovk::term::LayOutStatusBar(session.game());
 
-  // The start-up of the window, without the window.
+  // The start-up of the window, without the window; a game restored at
+  // start is shown, not heard.
+  screen.SetListening(false);
   session.Start();
-  random.Seed(options.seed.value_or(tovk::ClockSeed()));
+  const std::uint64_t seed = options.seed.value_or(tovk::ClockSeed());
+  random.Seed(seed);
   session.Shown();
   session.OfferRecovery();
+  screen.SetListening(true);
+
+  tovk::audio::BandSettings sound;
+  std::optional<tovk::audio::EspeakEngine> speech;
+  std::optional<tovk::audio::SoundFiles> soundFiles;
+  if (!options.wavFolder.empty()) {
+    speech.emplace();
+    if (speech->Ready()) {
+      soundFiles.emplace(options.wavFolder, *speech, seed);
+      screen.SetIncomingListener([&](const std::string& line) {
+        const auto written = soundFiles->Write(line, session.game(), sound);
+        if (!written.name.empty()) screen.Print(tovk::term::tag::kWav, written.name);
+        if (!written.error.empty()) screen.Print(tovk::term::tag::kError, written.error);
+        if (!written.message.empty()) screen.Print(tovk::term::tag::kMessage, written.message);
+      });
+    } else {
+      screen.Print(tovk::term::tag::kMessage,
+                   "No sound: " + speech->Problem() + "; the game goes on without sound");
+    }
+  }
 
   while (!session.Ended()) {
     // The end of the input leaves the recovery copy, as a killed program would.
     const auto line = input.Next();
     if (!line) return 0;
-    tovk::term::RunCommand(session, screen, tovk::term::ParseCommand(*line));
+    tovk::term::RunCommand(session, screen, tovk::term::ParseCommand(*line), &sound);
   }
   return 0;
 }

@@ -19,6 +19,7 @@ void TermScreen::AppendLine(MemoId memo, const std::string& line) {
   switch (memo) {
     case MemoId::Incoming:
       Print(tag::kIncoming, line);
+      if (listener_ && listening_ && !ended_) listener_(line);
       return;
     case MemoId::Log:
       Print(tag::kLog, line);

@@ -6,6 +6,7 @@
 // which the `status`, `fields` and `show` commands read.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -22,6 +23,7 @@ namespace tovk::term {
 // The tags that start every output line.
 namespace tag {
 constexpr std::string_view kIncoming = "in  | ";
+constexpr std::string_view kWav = "wav | ";
 constexpr std::string_view kOutgoing = "out | ";
 constexpr std::string_view kLog = "log | ";
 constexpr std::string_view kMessage = "msg | ";
@@ -50,6 +52,12 @@ class TermScreen final : public NullScreenOf<FrontEnd> {
   // The quit flow has ended the program.
   bool Ended() const { return ended_; }
 
+  // Hears every line appended to the incoming window, right after it is
+  // printed, while listening (the sound files); a restored window is not heard.
+  using IncomingListener = std::function<void(const std::string&)>;
+  void SetIncomingListener(IncomingListener listener) { listener_ = std::move(listener); }
+  void SetListening(bool listening) { listening_ = listening; }
+
   void AppendLine(MemoId memo, const std::string& line) override;
   void ShowMessage(const std::string& text) override;
   bool AskYesNo(const std::string& question) override;
@@ -64,6 +72,8 @@ class TermScreen final : public NullScreenOf<FrontEnd> {
   LineInput& in_;
   SettingsEditor* settings_ = nullptr;  // not owned
   bool ended_ = false;
+  IncomingListener listener_;
+  bool listening_ = true;
 };
 
 }  // namespace tovk::term

@@ -127,10 +127,13 @@ def recovery_after_a_kill(program, folder, failures):
 
 
 class Term:
-    def __init__(self, program, folder, seed):
+    def __init__(self, program, folder, seed, options=(), env=None):
+        # espeak-ng tells on standard error what it misses; the game's own
+        # lines are all on standard output.
         self.process = subprocess.Popen(
-            [program, "--dir", folder, "--seed", str(seed)],
-            stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True, bufsize=1)
+            [program, "--dir", folder, "--seed", str(seed)] + list(options),
+            stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True, bufsize=1, env=env,
+            stderr=subprocess.DEVNULL if env else None)
         self.lines = queue.Queue()
         threading.Thread(target=self._read, daemon=True).start()
         self.marks = 0
@@ -257,6 +260,74 @@ def after_the_contest(program, folder, failures):
     term.finish([])
 
 
+SOUND_STEP = ["set Noise 20", "set Filter off", "band 40"] + ["Call CQ"] * 12
+
+
+def sound_files(program, folder, failures):
+    """With --wav, each line another station says gets a WAV and a WebVTT file
+    and a wav line right after it; other lines none. The same seed gives the
+    same files; without speech data or with a folder that cannot be written
+    the game goes on after one line saying so."""
+    printed = {}
+    for run in ("a", "b"):
+        wav = os.path.join(folder, "wav-" + run)
+        term = Term(program, folder, 31, ["--wav", wav])
+        check(failures, ["set Filter 9", "set Noise 101"], EXACT,
+              ["err | Filter must be 2.4, 2.7, 3.0 or off: set Filter 9",
+               "err | Noise must be a whole number 0..100: set Noise 101"],
+              term.step(["set Filter 9", "set Noise 101"]))
+        printed[run] = term.step(SOUND_STEP)
+        term.finish([])
+    lines = printed["a"]
+    expected_next = 1
+    for i, line in enumerate(lines):
+        following = lines[i + 1] if i + 1 < len(lines) else ""
+        speech = line.startswith("in  | ") and line[6:].strip() and "***" not in line
+        if speech != following.startswith("wav | "):
+            failures.append("--wav: line %r followed by %r" % (line, following))
+        if speech and following == "wav | %06d.wav" % expected_next:
+            expected_next += 1
+    names = sorted(os.listdir(os.path.join(folder, "wav-a")))
+    wavs = [n for n in names if n.endswith(".wav")]
+    if expected_next < 2 or len(wavs) != expected_next - 1 or len(names) != 2 * len(wavs):
+        failures.append("--wav: files %r for %r" % (names, lines))
+    for name in wavs:
+        with open(os.path.join(folder, "wav-a", name), "rb") as f:
+            if f.read(4) != b"RIFF":
+                failures.append("--wav: %s is not a WAV file" % name)
+        with open(os.path.join(folder, "wav-a", name[:-4] + ".vtt")) as f:
+            if f.readline() != "WEBVTT\n":
+                failures.append("--wav: %s has no WebVTT file beside it" % name)
+        with open(os.path.join(folder, "wav-a", name), "rb") as a, \
+                open(os.path.join(folder, "wav-b", name), "rb") as b:
+            if a.read() != b.read():
+                failures.append("--wav: the same seed gave another %s" % name)
+
+    no_data = os.path.join(folder, "no-speech-data")
+    os.makedirs(os.path.join(no_data, "espeak-ng-data"))
+    term = Term(program, folder, 31, ["--wav", os.path.join(folder, "wav-c")],
+                dict(os.environ, ESPEAK_DATA_PATH=no_data))
+    quiet = term.step(SOUND_STEP)
+    term.finish([])
+    if not quiet or not quiet[0].startswith("msg | No sound: "):
+        failures.append("--wav without speech data: %r" % quiet[:2])
+    if [line for line in quiet if line.startswith("wav | ")] or quiet[1:] != lines_without_wav(lines):
+        failures.append("--wav without speech data: the game did not go on as before")
+
+    blocked = os.path.join(folder, "TOVK.SS", "wav")
+    term = Term(program, folder, 31, ["--wav", blocked])
+    unwritable = term.step(SOUND_STEP)
+    term.finish([])
+    errors = [line for line in unwritable if line.startswith("err | ")]
+    if errors != ["err | Error writing file %s" % os.path.join(blocked, "000001.wav")] \
+            or lines_without_wav(unwritable) != lines_without_wav(lines):
+        failures.append("--wav into a folder that cannot be written: %r" % unwritable)
+
+
+def lines_without_wav(lines):
+    return [line for line in lines if not line.startswith(("wav | ", "err | "))]
+
+
 def main():
     program = sys.argv[1]
     failures = []
@@ -264,6 +335,11 @@ def main():
         with open(os.path.join(folder, "TOVK.SS"), "w") as stations:
             stations.write(STATION_LIST)
         recovery_after_a_kill(program, folder, failures)
+
+    with tempfile.TemporaryDirectory() as folder:
+        with open(os.path.join(folder, "TOVK.SS"), "w") as stations:
+            stations.write(STATION_LIST)
+        sound_files(program, folder, failures)
 
     with tempfile.TemporaryDirectory() as folder:
         with open(os.path.join(folder, "TOVK.SS"), "w") as stations:
