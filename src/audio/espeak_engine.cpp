@@ -71,8 +71,10 @@ bool EspeakEngine::UseVoice(const Voice& voice) {
 bool EspeakEngine::Say(const std::string& words, const Voice& voice,
                        std::vector<std::int16_t>& samples) {
   if (!ready_ || !UseVoice(voice)) return false;
-  // espeak-ng varies its voice with the C library's rand(); seeded from the
-  // words and voice, the same words in the same voice sound the same.
+  // espeak-ng varies its voice with the C library's rand(), seeded here from
+  // the words and voice. It also carries a little state from one synthesis
+  // to the next, so the same lines in the same order (a game replayed with
+  // its seed) give the same samples.
   std::srand(static_cast<unsigned>(Fnv1a(voice.name, Fnv1a(words))));
   samples.reserve(samples.size() + words.size() * kSamplesPerCharacter);
   collecting = &samples;
