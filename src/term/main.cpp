@@ -20,6 +20,7 @@
 #include "persist/file_places.h"
 #include "term/command.h"
 #include "term/command_runner.h"
+#include "term/help_text.h"
 #include "term/line_input.h"
 #include "term/term_screen.h"
 #include "world/random.h"
@@ -139,7 +140,7 @@ int Play(const Options& options) {
 
 int main(int argc, char** argv) {
   if (argc == 2 && std::string_view(argv[1]) == "--help") {
-    std::cout << kUsage;
+    std::cout << tovk::term::HelpText();
     return 0;
   }
   const auto options = ParseOptions(argc, argv);

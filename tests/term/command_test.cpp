@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <string>
+
+#include "term/help_text.h"
+
 namespace tovk::term {
 namespace {
 
@@ -103,6 +108,35 @@ TEST(ParseCommand, setChoicesAreCheckedAndMapToTheDialogItems) {
   EXPECT_EQ(maybe.kind, CommandKind::Invalid);
   EXPECT_EQ(maybe.error, "Assist must be on or off: set Assist maybe");
   EXPECT_EQ(ParseCommand("set Mynumber 5").kind, CommandKind::Invalid);
+}
+
+// Every command --help lists is one the terminal reads: the words as shown,
+// with sample arguments for the placeholders.
+TEST(HelpText, everyCommandListedIsRead) {
+  std::istringstream help(HelpText());
+  std::string line;
+  while (std::getline(help, line) && line != "Commands:") {
+  }
+  int listed = 0;
+  while (std::getline(help, line)) {
+    std::string words = line.substr(2, line.find("  ", 2) - 2);
+    if (words.empty()) continue;  // a description's second line
+    for (const auto& [placeholder, sample] :
+         {std::pair<std::string, std::string>{"band B", "band 40"},
+          {"type FIELD TEXT", "type call K1ABC"},
+          {"clear in|out", "clear in"},
+          {"show NAME[i]", "show PartText[2]"},
+          {"set NAME VALUE", "set Assist on"},
+          {"export cabrillo FILE", "export cabrillo k.log"},
+          {"export adif FILE", "export adif k.adi"}}) {
+      if (words == placeholder) words = sample;
+    }
+    const CommandKind kind = ParseCommand(words).kind;
+    EXPECT_NE(kind, CommandKind::Unknown) << words;
+    EXPECT_NE(kind, CommandKind::Invalid) << words;
+    ++listed;
+  }
+  EXPECT_GT(listed, 30);
 }
 
 }  // namespace
