@@ -100,8 +100,8 @@ struct Station {
 bool ParseStation(std::string_view line, Station& station) {
   const std::size_t comma = line.find(',');
   if (comma == std::string_view::npos) return false;
-  station.call = Trim(line.substr(0, comma));
-  return ParseSection(Trim(line.substr(comma + 1)), station.section);
+  station.call = TrimControls(line.substr(0, comma));
+  return ParseSection(TrimControls(line.substr(comma + 1)), station.section);
 }
 
 void ReportFailure(Game& g, int stored) {
@@ -116,7 +116,7 @@ PoolLoad LoadStationPool(Game& g, std::istream& in) {
   int n = 0;
   while (n < kPoolCapacity && reader.Next(line)) {
     if (!line.empty() && line.front() == '#') continue;
-    if (Trim(line).empty()) continue;
+    if (TrimControls(line).empty()) continue;
 
     Station station;
     if (!ParseStation(line, station)) {

@@ -22,6 +22,16 @@ constexpr std::string_view kBlanksAndTabs = " \t";
 // `text` without any of `blanks` at either end.
 std::string_view Trim(std::string_view text, std::string_view blanks = kWhitespace);
 
+// `text` without blanks or control characters (any byte up to the blank) at
+// either end: for lists written by hand in any editor. Inline: the station
+// list's reader takes every line through it.
+constexpr std::string_view TrimControls(std::string_view text) {
+  const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
 // ASCII letters to capitals / small letters; every other byte stays, so a
 // UTF-8 text is never broken.
 std::string ToUpper(std::string_view text);
