@@ -24,6 +24,16 @@ std::string RightAligned(const std::string& text, std::size_t width) {
   return std::string(width - text.size(), ' ') + text;
 }
 
+// A logged text as one Cabrillo field: readers split a QSO line on blanks,
+// so a blank typed inside a callsign or section is left out.
+std::string OneWord(const std::string& text) {
+  std::string word;
+  for (char c : text) {
+    if (c != ' ') word += c;
+  }
+  return word;
+}
+
 std::string TwoDigits(int value) {
   char buffer[16];
   std::snprintf(buffer, sizeof buffer, "%02d", value);
@@ -38,6 +48,8 @@ std::string TwoDigits(int value) {
 // letters (such as "EBAY" or "NYLI") is written in full: as the received
 // section it is the last field and only runs on to column 80; anywhere else
 // the next field follows after one blank, so no field is ever cut or merged.
+// Wider fields (a number of eight digits, a longer check) push the rest of
+// the line on in the same way.
 std::string CabrilloQsoLine(const LoggedContact& contact, const std::string& mycall,
                             const std::string& myprec, const std::string& mycheck,
                             const std::string& mysection) {
@@ -51,11 +63,11 @@ std::string CabrilloQsoLine(const LoggedContact& contact, const std::string& myc
   PutAt(line, 47, myprec);
   PutAt(line, 49, mycheck);
   PutAt(line, 52, mysection);
-  PutAt(line, 56, contact.call);
+  PutAt(line, 56, OneWord(contact.call));
   PutAt(line, 67, RightAligned(std::to_string(contact.number), 4));
   PutAt(line, 72, contact.prec);
-  PutAt(line, 74, contact.check);
-  PutAt(line, 77, contact.section);
+  PutAt(line, 74, OneWord(contact.check));
+  PutAt(line, 77, OneWord(contact.section));
   return line;
 }
 

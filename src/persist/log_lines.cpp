@@ -1,20 +1,23 @@
-// Reading the logbook window back, strictly by the layout of its lines.
+// Reading the logbook window back: the columns of a contact line between
+// their bars, trimmed, whatever their widths.
 #include "persist/log_lines.h"
 
 #include <optional>
+
+#include "world/text.h"
 
 namespace tovk {
 namespace {
 
 constexpr std::string_view kDatePrefix = "1977/11/";
+// The most characters logging puts in the callsign column and after the
+// blank of the section column, and the longest check the game holds.
+constexpr std::size_t kCallCharacters = 10;
+constexpr std::size_t kSectionCharacters = 4;
+constexpr std::size_t kCheckCharacters = 3;
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
-}
-
-// Printable ASCII without the blank and the column bar.
-bool IsTokenCharacter(char c) {
-  return c > ' ' && c <= '~' && c != '|';
 }
 
 std::optional<int> ParseDigits(std::string_view text) {
@@ -27,25 +30,9 @@ std::optional<int> ParseDigits(std::string_view text) {
   return value;
 }
 
-// A number right-aligned in a column after its leading blank: " " + at least
-// four characters, blanks then digits.
-std::optional<int> ParseRightAligned(std::string_view field) {
-  if (field.size() < 5 || field[0] != ' ') return std::nullopt;
-  std::size_t first = field.find_first_not_of(' ');
-  if (first == std::string_view::npos) return std::nullopt;
-  return ParseDigits(field.substr(first));
-}
-
-// A text left-aligned in a column of fixed width and padded with blanks: one
-// word of printable characters.
-std::optional<std::string> ParseLeftAligned(std::string_view column) {
-  std::size_t end = column.find_last_not_of(' ');
-  if (end == std::string_view::npos) return std::nullopt;
-  std::string_view word = column.substr(0, end + 1);
-  for (char c : word) {
-    if (!IsTokenCharacter(c)) return std::nullopt;
-  }
-  return std::string(word);
+// A column without the blanks that pad it to its width.
+std::string_view TrimBlanks(std::string_view text) {
+  return Trim(text, " ");
 }
 
 std::vector<std::string_view> SplitColumns(std::string_view text) {
@@ -62,47 +49,62 @@ std::vector<std::string_view> SplitColumns(std::string_view text) {
   }
 }
 
-// The nine columns after the time stamp: callsign, band, number, precedence,
-// check, section, own serial number.
-bool ParseColumns(std::string_view rest, LoggedContact& contact) {
-  std::vector<std::string_view> columns = SplitColumns(rest);
-  if (columns.size() != 7) return false;
+// Pieces `first` to `last` of `text` with the bars between them: a callsign
+// or section typed with a bar in it spans several pieces.
+std::string_view Rejoin(std::string_view text, const std::vector<std::string_view>& pieces,
+                        std::size_t first, std::size_t last) {
+  const auto begin = static_cast<std::size_t>(pieces[first].data() - text.data());
+  const auto end =
+      static_cast<std::size_t>(pieces[last].data() - text.data()) + pieces[last].size();
+  return text.substr(begin, end - begin);
+}
 
-  if (columns[0].size() != 10) return false;
-  auto call = ParseLeftAligned(columns[0]);
-  if (!call || columns[0][0] == ' ') return false;
-  contact.call = *call;
-
-  std::string_view band = columns[1];
-  if (band.size() < 2 || band[0] != ' ' || BandIndex(band.substr(1)) < 0) return false;
-  contact.band = std::string(band.substr(1));
-
-  auto number = ParseRightAligned(columns[2]);
-  if (!number) return false;
+// Band, number, precedence and check, from piece `band` on. The number may
+// be wider than its column and the check need not be two digits: a contact
+// logged by hand before any station called carries "99999999" and "XX".
+bool ParseExchangeColumns(const std::vector<std::string_view>& pieces, std::size_t band,
+                          LoggedContact& contact) {
+  const std::string_view bandText = TrimBlanks(pieces[band]);
+  const auto number = ParseDigits(TrimBlanks(pieces[band + 1]));
+  const std::string_view prec = TrimBlanks(pieces[band + 2]);
+  const std::string_view check = TrimBlanks(pieces[band + 3]);
+  if (BandIndex(bandText) < 0 || !number || CharacterCount(prec) != 1 || check.empty() ||
+      CharacterCount(check) > kCheckCharacters) {
+    return false;
+  }
+  contact.band = std::string(bandText);
   contact.number = *number;
-
-  std::string_view prec = columns[3];
-  if (prec.size() != 3 || prec[0] != ' ' || prec[2] != ' ' || prec[1] < 'A' || prec[1] > 'Z') {
-    return false;
-  }
-  contact.prec = std::string(1, prec[1]);
-
-  std::string_view check = columns[4];
-  if (check.size() != 3 || check[0] != ' ' || !IsDigit(check[1]) || !IsDigit(check[2])) {
-    return false;
-  }
-  contact.check = std::string(check.substr(1));
-
-  std::string_view section = columns[5];
-  if (section.size() != 5 || section[0] != ' ' || section[1] == ' ') return false;
-  auto sectionText = ParseLeftAligned(section.substr(1));
-  if (!sectionText) return false;
-  contact.section = *sectionText;
-
-  auto serial = ParseRightAligned(columns[6]);
-  if (!serial || *serial < 1) return false;
-  contact.serial = *serial;
+  contact.prec = std::string(prec);
+  contact.check = std::string(check);
   return true;
+}
+
+// The seven columns after the time stamp: callsign, band, number,
+// precedence, check, section, own serial number, each read between its bars
+// and trimmed. Logging cuts the callsign column to ten characters and the
+// section to four after a blank, which tells where a bar typed into either
+// belongs. A contact without a callsign or a section is not one the game
+// logs.
+bool ParseColumns(std::string_view rest, LoggedContact& contact) {
+  const std::vector<std::string_view> pieces = SplitColumns(rest);
+  if (pieces.size() < 7) return false;
+  const std::size_t serialAt = pieces.size() - 1;
+  const auto serial = ParseDigits(TrimBlanks(pieces[serialAt]));
+  if (!serial || *serial < 1) return false;
+  for (std::size_t band = 1; band + 5 <= serialAt; ++band) {
+    const std::string_view callColumn = Rejoin(rest, pieces, 0, band - 1);
+    const std::string_view sectionColumn = Rejoin(rest, pieces, band + 4, serialAt - 1);
+    const std::string_view call = TrimBlanks(callColumn);
+    const std::string_view section = TrimBlanks(sectionColumn);
+    if (call.empty() || CharacterCount(callColumn) > kCallCharacters) continue;
+    if (section.empty() || CharacterCount(sectionColumn) > kSectionCharacters + 1) continue;
+    if (!ParseExchangeColumns(pieces, band, contact)) continue;
+    contact.call = std::string(call);
+    contact.section = std::string(section);
+    contact.serial = *serial;
+    return true;
+  }
+  return false;
 }
 
 std::string_view TrimRight(std::string_view text) {

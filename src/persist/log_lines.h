@@ -1,7 +1,7 @@
 // Reading the logbook window back: each of its lines is a contact line (date,
-// time and nine bar-separated columns of fixed width), an event line (start
-// or end of operation, a timeout), or something that is neither, such as a
-// line edited by hand in a saved game.
+// time and nine bar-separated columns), an event line (start or end of
+// operation, a timeout), or something that is neither, such as a line edited
+// by hand in a saved game.
 #pragma once
 
 #include <string>
@@ -15,17 +15,17 @@ struct LoggedContact {
   int day = 0;  // of November 1977
   int hour = 0;
   int minute = 0;
-  std::string call;     // the other station's callsign as logged
+  std::string call;     // the other station's callsign as logged (typed: any text)
   std::string band;     // "80", "40", "20", "15" or "10"
   int number = 0;       // the serial number the other station sent
-  std::string prec;     // its precedence, one letter
-  std::string check;    // its check, two digits
-  std::string section;  // its section as logged (at most 4 characters)
+  std::string prec;     // its precedence, one character
+  std::string check;    // its check: two digits, or "XX" before any station called
+  std::string section;  // its section as logged (at most 4 characters, any text)
   int serial = 0;       // the player's own serial number for this contact
 };
 
 enum class LogLineKind {
-  Contact,  // a contact line of the usual layout
+  Contact,  // a contact line as logging writes it
   Event,    // start or end of operation, a timeout
   Blank,    // an empty line
   Broken,   // neither: a contact line that does not follow the layout
@@ -36,7 +36,7 @@ struct LogLine {
   LoggedContact contact;  // filled for a contact line only
 };
 
-// Reads one logbook line strictly by its layout.
+// Reads one logbook line: its columns between their bars, trimmed.
 LogLine ParseLogLine(std::string_view line);
 
 // The contacts of a whole logbook, and how many lines were broken. Event and

@@ -34,6 +34,24 @@ TEST(AdifTest, recordOfAKnownContact) {
             "<ARRL_SECT:4>EBAY <STATION_CALLSIGN:5>Q1AAA <EOR>");
 }
 
+TEST(AdifTest, handLoggedContactExports) {
+  testing::RecordingScreen screen;
+  testing::ScriptedRandom random;
+  Game g{screen, random};
+  g.Mycall = "Q1AAA";
+  g.Lines(MemoId::Log) = {"1977/11/18|21:00|K1ABC     | 40| 99999999| Z | XX| CT  |    1"};
+  std::ostringstream out;
+  ExportResult result = ExportAdif(g, out);
+  EXPECT_EQ(result.written, 1);
+  EXPECT_EQ(result.skipped, 0);
+  EXPECT_NE(out.str().find("<CALL:5>K1ABC <QSO_DATE:8>19771118 <TIME_ON:4>2100 <BAND:3>40m "
+                           "<MODE:3>SSB <CONTEST_ID:11>ARRL-SS-SSB <SRX:8>99999999 <STX:1>1 "
+                           "<PRECEDENCE:1>Z <CHECK:2>XX <ARRL_SECT:2>CT <STATION_CALLSIGN:5>Q1AAA "
+                           "<EOR>"),
+            std::string::npos)
+      << out.str();
+}
+
 TEST(AdifTest, exportHasHeaderThenOneRecordPerContact) {
   testing::RecordingScreen screen;
   testing::ScriptedRandom random;

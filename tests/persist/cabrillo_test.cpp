@@ -96,6 +96,34 @@ TEST(CabrilloTest, fourLetterSectionsAreWrittenWholeAndNeverMerge) {
                                       "68", "NYLI", "K1ABC", "12", "B", "69", "EBAY"}));
 }
 
+// A contact logged by hand before any station called: a number of eight
+// digits, precedence "Z", check "XX". Every field keeps its own word and the
+// fields that fit stay in their columns.
+TEST(CabrilloTest, handLoggedContactExportsWithEveryFieldApart) {
+  testing::RecordingScreen screen;
+  testing::ScriptedRandom random;
+  Game g{screen, random};
+  g.Mycall = "Q1AAA";
+  g.Lines(MemoId::Log) = {"1977/11/18|21:00|K1ABC     | 40| 99999999| Z | XX| CT  |    1",
+                          "1977/11/18|21:02|K1 AB     | 40|   12| B | 69| Z   |    2"};
+  std::ostringstream out;
+  ExportResult result = ExportCabrillo(g, out);
+  EXPECT_EQ(result.written, 2);
+  EXPECT_EQ(result.skipped, 0);
+  std::vector<std::string> qsos;
+  for (const std::string& line : Lines(out.str())) {
+    if (line.starts_with("QSO:")) qsos.push_back(line);
+  }
+  ASSERT_EQ(qsos.size(), 2u);
+  EXPECT_EQ(Words(qsos[0]),
+            (std::vector<std::string>{"QSO:", "7200", "PH", "1977-11-18", "2100", "Q1AAA", "1", "A",
+                                      "68", "MDC", "K1ABC", "99999999", "Z", "XX", "CT"}));
+  EXPECT_EQ(qsos[0].substr(55, 10), "K1ABC     ");
+  EXPECT_EQ(qsos[0].substr(66, 8), "99999999");
+  EXPECT_EQ(Words(qsos[1]).at(10), "K1AB");  // a blank typed in a callsign splits no field
+  EXPECT_EQ(Words(qsos[1]).back(), "Z");
+}
+
 class CabrilloExportTest : public ::testing::Test {
  protected:
   testing::RecordingScreen screen;

@@ -43,25 +43,65 @@ TEST(LogLinesTest, eventLinesAreToldApartFromContacts) {
   EXPECT_EQ(ParseLogLine("   \r").kind, LogLineKind::Blank);
 }
 
-TEST(LogLinesTest, linesOffTheLayoutAreBroken) {
+// Every contact line the game can write reads back, whatever the widths of
+// what was typed or held when it was logged.
+TEST(LogLinesTest, everyLineLoggingCanWriteReadsBack) {
+  struct Case {
+    const char* line;
+    const char* call;
+    int number;
+    const char* prec;
+    const char* check;
+    const char* section;
+    int serial;
+  };
+  const Case cases[] = {
+      // Logged by hand before any station called.
+      {"1977/11/18|21:00|K1ABC     | 40| 99999999| Z | XX| CT  |    1", "K1ABC", 99999999, "Z",
+       "XX", "CT", 1},
+      {"1977/11/18|21:05|K1A       | 40|   12| B | 69| Z   |    2", "K1A", 12, "B", "69", "Z", 2},
+      // The callsign and section as the older layout cut them, without filling.
+      {"1977/11/18|21:05|K1A      | 40|   12| B | 69| Z  |    3", "K1A", 12, "B", "69", "Z", 3},
+      {"1977/11/18|21:05|K1 ABC    | 40|   12| B | 69| N Y |    4", "K1 ABC", 12, "B", "69", "N Y",
+       4},
+      {"1977/11/18|21:05|K\xC3\x89"
+       "ABC     | 40|   12| B | 69| CT  |    5",
+       "K\xC3\x89"
+       "ABC",
+       12, "B", "69", "CT", 5},
+      {"1977/11/18|21:05|K1|ABC    | 40|   12| B | 69| C|T |    6", "K1|ABC", 12, "B", "69", "C|T",
+       6},
+  };
+  for (const Case& c : cases) {
+    LogLine line = ParseLogLine(c.line);
+    ASSERT_EQ(line.kind, LogLineKind::Contact) << c.line;
+    EXPECT_EQ(line.contact.call, c.call) << c.line;
+    EXPECT_EQ(line.contact.band, "40") << c.line;
+    EXPECT_EQ(line.contact.number, c.number) << c.line;
+    EXPECT_EQ(line.contact.prec, c.prec) << c.line;
+    EXPECT_EQ(line.contact.check, c.check) << c.line;
+    EXPECT_EQ(line.contact.section, c.section) << c.line;
+    EXPECT_EQ(line.contact.serial, c.serial) << c.line;
+  }
+}
+
+TEST(LogLinesTest, linesTheGameCannotWriteAreBroken) {
   const char* broken[] = {
       "hello",
-      "1977/12/18|21:05|K1ABC     | 40|   12| B | 69| CT  |    1",  // not November 1977
-      "1977/11/18|24:05|K1ABC     | 40|   12| B | 69| CT  |    1",  // no such hour
-      "1977/11/18|21:5|K1ABC     | 40|   12| B | 69| CT  |    1",   // minute of one digit
-      "1977/11/18|21:05|K1ABC    | 40|   12| B | 69| CT  |    1",   // callsign column 9 wide
-      "1977/11/18|21:05|K1 ABC    | 40|   12| B | 69| CT  |    1",  // blank inside the call
-      "1977/11/18|21:05|          | 40|   12| B | 69| CT  |    1",  // no callsign
-      "1977/11/18|21:05|K1ABC     | 99|   12| B | 69| CT  |    1",  // no such band
-      "1977/11/18|21:05|K1ABC     | 40|   1x| B | 69| CT  |    1",  // number not a number
-      "1977/11/18|21:05|K1ABC     | 40|   12| BB| 69| CT  |    1",  // precedence of two letters
-      "1977/11/18|21:05|K1ABC     | 40|   12| B | XX| CT  |    1",  // check not digits
-      "1977/11/18|21:05|K1ABC     | 40|   12| B | 69|     |    1",  // no section
-      "1977/11/18|21:05|K1ABC     | 40|   12| B | 69| CT  |    0",  // own number 0
-      "1977/11/18|21:05|K1ABC     | 40|   12| B | 69| CT  ",        // own number missing
+      "1977/12/18|21:05|K1ABC     | 40|   12| B | 69| CT  |    1",    // not November 1977
+      "1977/11/18|24:05|K1ABC     | 40|   12| B | 69| CT  |    1",    // no such hour
+      "1977/11/18|21:5|K1ABC     | 40|   12| B | 69| CT  |    1",     // minute of one digit
+      "1977/11/18|21:05|K1ABCDEFGHI| 40|   12| B | 69| CT  |    1",   // callsign of 11
+      "1977/11/18|21:05|          | 40|   12| B | 69| CT  |    1",    // no callsign
+      "1977/11/18|21:05|K1ABC     | 99|   12| B | 69| CT  |    1",    // no such band
+      "1977/11/18|21:05|K1ABC     | 40|   1x| B | 69| CT  |    1",    // number not a number
+      "1977/11/18|21:05|K1ABC     | 40|   12| BB| 69| CT  |    1",    // precedence of two letters
+      "1977/11/18|21:05|K1ABC     | 40|   12| B | 6969| CT  |    1",  // check of four
+      "1977/11/18|21:05|K1ABC     | 40|   12| B | 69|     |    1",    // no section
+      "1977/11/18|21:05|K1ABC     | 40|   12| B | 69| CTCTC|    1",   // section of five
+      "1977/11/18|21:05|K1ABC     | 40|   12| B | 69| CT  |    0",    // own number 0
+      "1977/11/18|21:05|K1ABC     | 40|   12| B | 69| CT  ",          // own number missing
       "1977/11/18|21:05|K1ABC     | 40|   12| B | 69| CT  |    1| 5",
-      "1977/11/18|21:05|K\xC3\x89"
-      "ABC    | 40|   12| B | 69| CT  |    1",  // not ASCII
   };
   for (const char* text : broken) EXPECT_EQ(ParseLogLine(text).kind, LogLineKind::Broken) << text;
 }
@@ -71,7 +111,7 @@ TEST(LogLinesTest, aLogCountsBrokenLinesButNotEventsOrBlanks) {
       "1977/11/18|21:00|- Start of operation",
       "1977/11/18|21:05|K1ABC     | 40|   12| B | 69| CT  |    1",
       "",
-      "1977/11/18|21:06|N2EQ      | 40|    3| A | 7| ENY |    2",
+      "1977/11/18|21:06|N2EQ  edited by hand",
       "1977/11/18|21:09|W6XYZ     | 40|    9| B | 52| SF  |    3",
       "1977/11/18|22:00| - End of operation",
   });
