@@ -265,13 +265,14 @@ bool ReadSections(LineReader& in, Game& g) {
   return true;
 }
 
-// Station lines are matched to stations by their order; a file that ends
-// before the last of them leaves the stations without a line as they were.
+// Station lines are matched to stations by their order. A file saved with
+// a smaller pool ends its station lines early at its end marker, or at the
+// end of the file: the stations without a line keep what they had.
 void ReadStations(LineReader& in, GameState& s) {
   const int last = LastStation(s);
   std::string line;
   for (int i = 0; i <= last; ++i) {
-    if (!in.Next(line)) return;
+    if (!in.Next(line) || Trim(line, kBlanksAndTabs) == kMarkerEndOfCallStates) return;
     std::string_view rest(line);
     const std::size_t first = rest.find(',');
     rest = first == std::string_view::npos ? std::string_view() : rest.substr(first + 1);

@@ -297,6 +297,22 @@ TEST_F(SavedGameTest, fileEndingInsideTheStationLinesKeepsTheRestAndRefreshes) {
   EXPECT_EQ(g.qsoNumberText, "42");
 }
 
+// The station list grew after the save: the end marker ends the station
+// lines and is never taken for the next station.
+TEST_F(SavedGameTest, shortGameOverALargerPoolStopsAtTheEndMarker) {
+  g.StationWorked[2] = StationLogState::NotWorked;
+  const auto windows = std::vector<std::string>{"#Memo1", "#Memo2", "#Memo3", "# End of Memos"};
+  const auto count =
+      Read(FileText(Join(windows, Values(), SectionLines(-1, -1),
+                         std::vector<std::string>{"# End of sections", "0,W1AW,20,W", "1,K1AA,99,N",
+                                                  "# End of call states"})));
+  ASSERT_TRUE(count.ok);
+  EXPECT_EQ(g.StationWorked[0], StationLogState::Worked);
+  EXPECT_EQ(g.StationCall[2], "K2AA");
+  EXPECT_EQ(g.StationBand[2], "99");
+  EXPECT_EQ(g.StationWorked[2], StationLogState::NotWorked);
+}
+
 TEST_F(SavedGameTest, fileEndingBeforeTheSectionMarkerIsAReadError) {
   const auto windows = std::vector<std::string>{"#Memo1", "#Memo2", "#Memo3", "# End of Memos"};
   const auto count = Read(FileText(Join(windows, Values(), SectionLines(-1, -1))));
