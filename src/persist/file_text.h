@@ -10,17 +10,13 @@
 #include <string>
 #include <string_view>
 
+#include "world/text.h"  // IsValidUtf8, ToUtf8
+
 namespace tovk {
 
 // Longest line a reader keeps; the rest of a longer line is skipped, so a
 // damaged file cannot make the game hold an unbounded line.
 constexpr std::size_t kMaxLineBytes = std::size_t{1} << 20;
-
-bool IsValidUtf8(std::string_view text);
-
-// The text as UTF-8: unchanged when it is valid UTF-8, otherwise read as
-// Latin-1, so no character is lost.
-std::string ToUtf8(std::string_view text);
 
 // Reads a stream line by line (LF or CR LF ends a line), keeping at most
 // kMaxLineBytes of a line, converted to UTF-8. Takes the stream in large

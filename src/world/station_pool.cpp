@@ -11,6 +11,8 @@
 #include <memory>
 #include <string_view>
 
+#include "world/text.h"
+
 namespace tovk {
 namespace {
 
@@ -123,7 +125,8 @@ PoolLoad LoadStationPool(Game& g, std::istream& in) {
       ReportFailure(g, n);
       return PoolLoad::Failed;
     }
-    g.StationCall[n] = station.call;
+    // A list from an older 8-bit system reads as Latin-1, like the other files.
+    g.StationCall[n] = ToUtf8(station.call);
     g.StationSection[n] = station.section;
     g.StationWorked[n] = StationLogState::NotWorked;
     // The player's own callsign is never in the pool: that entry becomes

@@ -1,6 +1,6 @@
 // Bounded texts of the game state (a text[N] keeps at most N characters,
 // counted as UTF-8 sequences, so a cut never splits one), and the game's one
-// set of text helpers: trimming and ASCII case.
+// set of text helpers: trimming, ASCII case and reading text as UTF-8.
 #pragma once
 
 #include <cstddef>
@@ -36,6 +36,13 @@ constexpr std::string_view TrimControls(std::string_view text) {
 // UTF-8 text is never broken.
 std::string ToUpper(std::string_view text);
 std::string ToLower(std::string_view text);
+
+bool IsValidUtf8(std::string_view text);
+
+// The text as UTF-8: unchanged when it is valid UTF-8, otherwise read as
+// Latin-1, so no character is lost. Every reader of the game's text files
+// (settings, saved game, station list) takes its lines through this.
+std::string ToUtf8(std::string_view text);
 
 template <std::size_t N>
 class Text {

@@ -65,6 +65,27 @@ TEST_F(StationPoolTest, KeepsTenCharactersOfACallsignAndAnyWholeNumber) {
   EXPECT_EQ(g.StationSection[3], 99);
 }
 
+// A callsign that is not UTF-8 reads as Latin-1, as the settings file and
+// the saved game read their lines; UTF-8 stays as it is, and the ten
+// characters a callsign keeps are counted after decoding.
+TEST_F(StationPoolTest, CallsignThatIsNotUtf8ReadsAsLatinOne) {
+  const struct {
+    std::string line;
+    std::string call;
+  } cases[] = {
+      {"K1\xC4XY, 0", "K1\xC3\x84XY"},          // Latin-1 A umlaut
+      {"K2\xC3\x84XY, 0", "K2\xC3\x84XY"},      // the same in UTF-8
+      {"K3\xC3, 0", "K3\xC3\x83"},              // a cut-off sequence
+      {"\xC0\x80K4, 0", "\xC3\x80\xC2\x80K4"},  // an overlong NUL
+      {"\xE9\xE9\xE9\xE9\xE9K5XYZUV, 0", "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9K5XYZ"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    ASSERT_EQ(Load(c.line + "\n"), PoolLoad::Loaded);
+    EXPECT_EQ(g.StationCall[0].str(), c.call);
+  }
+}
+
 TEST_F(StationPoolTest, FailingLineReportsEntriesSoFarAndKeepsThem) {
   g.StationMax = 7;
   EXPECT_EQ(Load("# list\nK1ABC,0\n\nW6XYZ,40\nN2EQ,x\nK9AA,56\n"), PoolLoad::Failed);
