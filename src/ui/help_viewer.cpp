@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <system_error>
 
+#include "ui/accessible_roles.h"
 #include "ui/main_window.h"
 
 namespace tovk::ui {
@@ -43,6 +44,7 @@ std::optional<std::filesystem::path> FindHelpFile(const std::filesystem::path& p
 }
 
 HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
+  InstallAccessibleRoles();
   setObjectName(QStringLiteral("HelpViewer"));
   setWindowTitle(QStringLiteral("Tovk Help"));
   setAccessibleName(QStringLiteral("Tovk Help"));

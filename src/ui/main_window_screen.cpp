@@ -10,6 +10,7 @@
 
 #include "ui/colours.h"
 #include "ui/file_dialogs.h"
+#include "world/section_map_names.h"
 
 namespace tovk::ui {
 namespace {
@@ -94,11 +95,11 @@ void MainWindow::ShowNotebookPage(NotebookPage page) {
 }
 
 void MainWindow::PaintSectionCell(int section, Colour colour) {
-  sectionMap_->PaintCell(section, ToQColor(colour));
+  sectionMap_->PaintCell(section, ToQColor(colour), Q(SectionCellName(game(), section)));
 }
 
 void MainWindow::PaintAreaBox(int area, Colour colour) {
-  sectionMap_->PaintArea(area, ToQColor(colour));
+  sectionMap_->PaintArea(area, ToQColor(colour), Q(AreaBoxName(game(), area)));
 }
 
 void MainWindow::DockSectionPanel(bool right) {

@@ -2,7 +2,10 @@
 #include "ui/rate_chart.h"
 
 #include <QPainter>
+#include <QStringList>
 #include <algorithm>
+
+#include "ui/accessible_roles.h"
 
 namespace tovk::ui {
 namespace {
@@ -33,13 +36,45 @@ QString HourLabel(int hour) {
       .arg(18 + fromDayStart / 24);
 }
 
+QString ContactsPerHourText(const RateChart::HourCounts& counts) {
+  QStringList days;
+  QString day;
+  QStringList hours;
+  const auto closeDay = [&] {
+    if (!hours.isEmpty())
+      days.append(day + QStringLiteral(": ") + hours.join(QStringLiteral(", ")));
+    hours.clear();
+  };
+  bool allHours = true;
+  for (int hour = 0; hour < kContestHours; ++hour) {
+    const QStringList label = HourLabel(hour).split(u'\n');
+    if (label[1] != day) {
+      closeDay();
+      day = label[1];
+    }
+    if (counts[hour] <= 0) {
+      allHours = false;
+      continue;
+    }
+    hours.append(label[0] + u' ' + QString::number(counts[hour]));
+  }
+  closeDay();
+  if (days.isEmpty()) return QStringLiteral("No contacts logged.");
+  QString text = days.join(QStringLiteral(". ")) + u'.';
+  if (!allHours) text += QStringLiteral(" No contacts in the other hours.");
+  return text;
+}
+
 RateChart::RateChart(QWidget* parent) : QWidget(parent) {
+  InstallAccessibleRoles();
   setObjectName(QStringLiteral("RateChart"));
   setAccessibleName(QStringLiteral("Contacts per contest hour"));
+  setAccessibleDescription(ContactsPerHourText(counts_));
 }
 
 void RateChart::SetCounts(const HourCounts& counts) {
   counts_ = counts;
+  setAccessibleDescription(ContactsPerHourText(counts_));
   update();
 }
 

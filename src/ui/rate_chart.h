@@ -1,6 +1,7 @@
 // The chart of contacts per contest hour in the results summary: one bar per
 // hour of the contest's 54, hour 0 starting on day 18 at 21:00, with the
-// day and hour marked every six hours.
+// day and hour marked every six hours, and the same counts as text for a
+// screen reader.
 #pragma once
 
 #include <QWidget>
@@ -41,5 +42,10 @@ int GridStep(int busiest);
 
 // The label under contest hour `hour`, two lines: "21:00\nNov 18".
 QString HourLabel(int hour);
+
+// The chart as text, each day's hours that have contacts with their counts:
+// "Nov 18: 21:00 12, 22:00 30. Nov 19: 00:00 4. No contacts in the other
+// hours." or "No contacts logged."
+QString ContactsPerHourText(const RateChart::HourCounts& counts);
 
 }  // namespace tovk::ui

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/accessible_roles.h"
 #include "world/sections.h"
 
 namespace tovk::ui {
@@ -93,6 +94,7 @@ void SectionCell::mousePressEvent(QMouseEvent* event) {
 
 SectionMapPanel::SectionMapPanel(const std::array<QString, kSectionCount>& names, QWidget* parent)
     : QWidget(parent) {
+  InstallAccessibleRoles();
   setObjectName(QStringLiteral("SectionMap"));
   setFixedWidth(kPanelWidth);
   setMinimumHeight(kMapHeight);
@@ -127,14 +129,18 @@ SectionMapPanel::SectionMapPanel(const std::array<QString, kSectionCount>& names
   }
 }
 
-void SectionMapPanel::PaintCell(int section, const QColor& colour) {
+void SectionMapPanel::PaintCell(int section, const QColor& colour, const QString& spokenName) {
   if (section < 0 || section >= kSectionCount) return;
   cells_[section]->SetBackground(colour);
+  // Set only on a change: each change is announced to a screen reader.
+  if (cells_[section]->accessibleName() != spokenName)
+    cells_[section]->setAccessibleName(spokenName);
 }
 
-void SectionMapPanel::PaintArea(int area, const QColor& colour) {
+void SectionMapPanel::PaintArea(int area, const QColor& colour, const QString& spokenName) {
   if (area < 0 || area >= kAreaCount) return;
   areas_[area]->SetBackground(colour);
+  if (areas_[area]->accessibleName() != spokenName) areas_[area]->setAccessibleName(spokenName);
 }
 
 }  // namespace tovk::ui

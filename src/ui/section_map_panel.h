@@ -61,8 +61,10 @@ class SectionMapPanel : public QWidget {
   // `names`: the section names by index, as the cells show them.
   SectionMapPanel(const std::array<QString, kSectionCount>& names, QWidget* parent = nullptr);
 
-  void PaintCell(int section, const QColor& colour);
-  void PaintArea(int area, const QColor& colour);
+  // Paints a cell or an area box; `spokenName` is what a screen reader reads
+  // for it ("CT worked", "W1, 3 of 7 worked").
+  void PaintCell(int section, const QColor& colour, const QString& spokenName);
+  void PaintArea(int area, const QColor& colour, const QString& spokenName);
   SectionCell* Cell(int section) const { return cells_[section]; }
   CaptionBox* Area(int area) const { return areas_[area]; }
 

@@ -79,7 +79,7 @@ void MainWindowTest::controlsCarryCaptionsHintsAndAccessibleNames() {
   QCOMPARE(w.Memo(MemoId::Outgoing)->accessibleName(), QStringLiteral("Outgoing"));
   QCOMPARE(w.Entries()->FieldEdit(Field::Section)->accessibleName(), QStringLiteral("Section"));
   QCOMPARE(w.Entries()->FieldEdit(Field::Number)->toolTip(), QStringLiteral("Incoming QSO number"));
-  QCOMPARE(w.SectionMap()->Cell(0)->accessibleName(), QStringLiteral("CT"));
+  QCOMPARE(w.SectionMap()->Cell(0)->accessibleName(), QStringLiteral("CT needed"));
   QCOMPARE(w.SectionMap()->Area(10)->toolTip(), QStringLiteral("Sections in the VE call areas"));
   QCOMPARE(w.SectionMap()->Area(1)->toolTip(), QStringLiteral("Sections in the W2 call area"));
 }
