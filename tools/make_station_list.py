@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
-"""Writes the game's station list (data/TOVK.SS): 3200 simulated US and
-Canadian stations, one "CALL,section index" line each.
+"""Writes the tests' fixed station list (tests/data/TOVK.SS): 3200 simulated
+US and Canadian stations, one "CALL,section index" line each. The game ships
+a list of real callsigns instead (tools/scp_to_station_list.py); tests whose
+figures depend on the stations use this private one, which never changes.
 
 The list is a pure function of the fixed seed below: the generator carries its
 own small random number generator, so the output is the same on every run and
@@ -151,7 +153,7 @@ def make_stations():
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    path = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "data", "TOVK.SS")
+    path = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "tests", "data", "TOVK.SS")
     lines = [
         "# Tovk station list: the simulated stations heard on the band.",
         "# One station a line: callsign, a comma, section index 0..74 (0 CT ... 74 NWT).",

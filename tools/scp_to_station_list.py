@@ -4,19 +4,25 @@
 The input holds one callsign a line; lines starting with "#" are comments.
 US and Canadian calls are kept, portable calls (with "/") are not. Each call
 gets a section of its call area, picked by a hash of the callsign, and at
-most 3200 calls are kept, chosen by another hash of the callsign. The same
-input always gives the same list, whatever the order of its lines.
+most 3200 calls are kept, chosen by another hash of the callsign, first a few
+of every section the file has calls for, so that no section is left out. The
+same input always gives the same list, whatever the order of its lines. The
+first line names the command and where the calls came from (the Debian
+package that holds the file and the file's own release line, when known).
 
-    tools/scp_to_station_list.py MASTER.SCP -o data/TOVK.SS
+    tools/scp_to_station_list.py /usr/share/hamradio-files/MASTER.SCP -o data/TOVK.SS
 """
 
 import argparse
 import os
 import re
+import subprocess
 import sys
 import tempfile
 
 MAX_STATIONS = 3200
+# Calls of each section kept before any other, where the file has them.
+CALLS_PER_SECTION_AT_LEAST = 4
 
 # Section indices of the game's table, by call area. The special sections
 # (West Indies, Canal Zone, Pacific, Alaska) are given only to calls whose
@@ -86,37 +92,86 @@ def section_of(call):
 
 
 def read_calls(lines):
-    """The distinct callsigns of a super-check-partial file, upper case."""
+    """The distinct callsigns of a super-check-partial file, upper case, and
+    its release line ("# Release 2023.05.02.00") or None."""
     calls = set()
+    release = None
     for line in lines:
         line = line.strip()
+        if line.startswith("#") and release is None:
+            words = line[1:].split()
+            if len(words) == 2 and words[0].lower() == "release":
+                release = words[1]
         if not line or line.startswith("#"):
             continue
         call = line.split()[0].upper()
         if "/" in call or len(call) > 10:
             continue
         calls.add(call)
-    return calls
+    return calls, release
 
 
-def build_station_list(lines, limit=MAX_STATIONS):
-    """The station list's text for the lines of a super-check-partial file."""
+def choose_stations(stations, limit):
+    """At most `limit` of the (call, section) pairs: first a few of every
+    section, then the rest. Which calls are kept must not depend on the
+    file's order, and must not favour one part of the alphabet: both groups
+    are taken in the order of a second hash."""
+    stations = sorted(stations, key=lambda s: (stable_hash("keep:" + s[0]), s[0]))
+    first, rest = [], []
+    taken = {}
+    for station in stations:
+        count = taken.get(station[1], 0)
+        (first if count < CALLS_PER_SECTION_AT_LEAST else rest).append(station)
+        taken[station[1]] = count + 1
+    return sorted((first + rest)[:limit])
+
+
+def build_station_list(lines, limit=MAX_STATIONS, source=""):
+    """The station list's text for the lines of a super-check-partial file;
+    `source` is the first comment line, naming how the list was made."""
+    calls, release = read_calls(lines)
     stations = []
-    for call in read_calls(lines):
+    for call in calls:
         section = section_of(call)
         if section is not None:
             stations.append((call, section))
-    # Which calls are kept must not depend on the file's order, and must not
-    # favour one part of the alphabet: order by a second hash.
-    stations.sort(key=lambda s: (stable_hash("keep:" + s[0]), s[0]))
-    stations = sorted(stations[:limit])
+    stations = choose_stations(stations, limit)
+    if release:
+        source += " (file release %s)" % release
     out = [
-        "# Tovk station list: callsign, section index",
-        "# Built from a super-check-partial file by tools/scp_to_station_list.py",
-        "# %d stations" % len(stations),
+        "# " + source if source else "# Built by tools/scp_to_station_list.py",
+        "# Tovk station list: callsign, section index 0..74 (0 CT ... 74 NWT); do not edit",
+        "# %d stations in %d sections" % (len(stations), len({s[1] for s in stations})),
     ]
     out += ["%s,%d" % station for station in stations]
     return "\n".join(out) + "\n"
+
+
+def debian_package_of(path):
+    """ "hamradio-files 20230502" when a Debian package holds the file, else
+    None (no dpkg, or a file of no package)."""
+    try:
+        found = subprocess.run(["dpkg-query", "-S", os.path.realpath(path)],
+                               capture_output=True, text=True, check=False)
+        if found.returncode != 0:
+            return None
+        package = found.stdout.split(":")[0].strip()
+        version = subprocess.run(["dpkg-query", "-W", "-f=${Version}", package],
+                                 capture_output=True, text=True, check=False)
+        if version.returncode != 0 or not version.stdout:
+            return None
+        return "%s %s" % (package, version.stdout.strip())
+    except OSError:
+        return None
+
+
+def source_line(argv, scp):
+    """The command that made the list, and the package its input came from."""
+    line = "Built by: " + " ".join(["tools/scp_to_station_list.py"] + list(argv))
+    package = debian_package_of(scp)
+    if package:
+        line += " from Debian package " + package
+    return line
 
 
 def write_atomically(path, text):
@@ -142,11 +197,13 @@ def main(argv=None):
     parser.add_argument("-o", "--output", help="station list to write (default: standard output)")
     parser.add_argument("--max", type=int, default=MAX_STATIONS,
                         help="most stations to keep (default and upper bound %d)" % MAX_STATIONS)
+    if argv is None:
+        argv = sys.argv[1:]
     args = parser.parse_args(argv)
     limit = max(0, min(args.max, MAX_STATIONS))
     try:
         with open(args.scp, encoding="latin-1") as scp:
-            text = build_station_list(scp, limit)
+            text = build_station_list(scp, limit, source_line(argv, args.scp))
     except OSError as error:
         print("Error reading file %s: %s" % (args.scp, error.strerror), file=sys.stderr)
         return 1

@@ -193,7 +193,7 @@ TEST_F(NextStepTest, aDisabledButtonMakesTheStepDoNothing) {
 // contests: every press is a step the game takes, contacts are made and
 // hardly any is a lid's.
 TEST(NextStepContestTest, enterAlonePlaysWholeContests) {
-  const std::filesystem::path stations = TOVK_STATION_LIST;
+  const std::filesystem::path stations = TOVK_SHIPPED_STATION_LIST;
   for (std::uint64_t seed : {7u, 11u, 1977u}) {
     SCOPED_TRACE(::testing::Message() << "seed " << seed);
     testing::RobotScreen screen;

@@ -83,7 +83,7 @@ class ContestWatch {
 };
 
 TEST(SoakTest, robotPlaysWholeContestsWithoutBreakingTheGame) {
-  const std::filesystem::path stations = TOVK_STATION_LIST;
+  const std::filesystem::path stations = TOVK_SHIPPED_STATION_LIST;
   ASSERT_TRUE(std::filesystem::exists(stations));
   long totalContacts = 0;
   for (int seed = 1; seed <= kContests; ++seed) {

@@ -70,7 +70,24 @@ class StationListTest(unittest.TestCase):
     def test_same_calls_in_any_order_give_the_same_list(self):
         lines = SAMPLE.splitlines()
         random.Random(7).shuffle(lines)
-        self.assertEqual(run_tool(SAMPLE), run_tool("\n".join(lines) + "\n"))
+        # The first line names the command, with its temporary file names.
+        without_command = lambda listing: listing.split("\n", 1)[1]
+        self.assertEqual(without_command(run_tool(SAMPLE)),
+                         without_command(run_tool("\n".join(lines) + "\n")))
+
+    def test_every_section_keeps_some_calls_and_the_first_line_says_how(self):
+        # Far more calls of W1 than room, and three of NWT: NWT is kept.
+        calls = ["K1%s" % (chr(65 + n // 676 % 26) + chr(65 + n // 26 % 26) + chr(65 + n % 26))
+                 for n in range(5000)]
+        text = "# Release 2023.05.02.00\n" + "\n".join(calls + ["VY1AA", "VY1AB", "VE8AA"]) + "\n"
+        listing = run_tool(text, "--max", "100")
+        stations = entries(listing)
+        self.assertEqual(len(stations), 100)
+        self.assertEqual(sorted(c for c, s in stations.items() if s == 74), ["VE8AA", "VY1AA", "VY1AB"])
+        self.assertEqual(set(stations.values()), set(range(0, 7)) | {74})
+        first = listing.splitlines()[0]
+        self.assertRegex(first, r"^# Built by: tools/scp_to_station_list.py \S*MASTER.SCP "
+                                r"-o \S*TOVK.SS --max 100.* \(file release 2023.05.02.00\)$")
 
     def test_at_most_3200_stations(self):
         calls = ["K%d%s" % (n % 10, chr(65 + n // 676 % 26) + chr(65 + n // 26 % 26) +
