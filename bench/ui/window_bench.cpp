@@ -1,8 +1,8 @@
 // The window's speed where a long game makes it slow: a click on "Call CQ"
 // with 100,000 lines in the incoming window against the same click in empty
 // windows; restoring a game with 100,000 window lines against giving bare
-// text windows the same text; start-up to the first painted window against a
-// bare window with three text windows. Prints the three ratios at the end.
+// text windows the same text. Prints the two ratios at the end. Start-up is
+// measured as a whole process by startup_bench.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -32,18 +32,6 @@ class BenchWindow : public tovk::ui::MainWindow {
   std::optional<std::string> ChooseFile(const tovk::FileRequest&) override { return restoreFile; }
   void EndProgram() override {}
   std::string restoreFile;
-};
-
-// A folder with the station list and the window's set-up over it.
-struct Folder {
-  Folder() {
-    const std::filesystem::path path = dir.path().toStdString();
-    std::filesystem::copy_file(TOVK_STATION_LIST, path / "TOVK.SS");
-    setup.folder = path;
-    setup.settingsFile = path / "tovk.ini";
-  }
-  QTemporaryDir dir;
-  tovk::ui::WindowSetup setup;
 };
 
 // A folder with the station list, and a window over it, created and shown.
@@ -163,72 +151,10 @@ void BM_BareSetPlainText(benchmark::State& state) {
   }
 }
 
-// Start-up as the program runs it: the window built, created from the
-// settings and the station list, shown and painted.
-void BM_StartWindow(benchmark::State& state) {
-  Folder folder;
-  for (auto _ : state) {
-    tovk::SeededRandom random(1977);
-    auto window = std::make_unique<BenchWindow>(folder.setup, random);
-    window->Create();
-    window->show();
-    QCoreApplication::processEvents();
-    window->repaint();
-    state.PauseTiming();
-    window.reset();
-    state.ResumeTiming();
-  }
-}
-
-// The parts of start-up: building the widgets, then the game's creation.
-void BM_StartBuildOnly(benchmark::State& state) {
-  Folder folder;
-  for (auto _ : state) {
-    tovk::SeededRandom random(1977);
-    auto window = std::make_unique<BenchWindow>(folder.setup, random);
-    state.PauseTiming();
-    window.reset();
-    state.ResumeTiming();
-  }
-}
-
-void BM_StartBuildAndCreate(benchmark::State& state) {
-  Folder folder;
-  for (auto _ : state) {
-    tovk::SeededRandom random(1977);
-    auto window = std::make_unique<BenchWindow>(folder.setup, random);
-    window->Create();
-    state.PauseTiming();
-    window.reset();
-    state.ResumeTiming();
-  }
-}
-
-void BM_StartBareWindow(benchmark::State& state) {
-  for (auto _ : state) {
-    auto bare = std::make_unique<QMainWindow>();
-    auto* central = new QWidget(bare.get());
-    auto* column = new QVBoxLayout(central);
-    for (int m = 0; m < tovk::kMemoCount; ++m) column->addWidget(new QPlainTextEdit(central));
-    bare->setCentralWidget(central);
-    bare->resize(621, 600);
-    bare->show();
-    QCoreApplication::processEvents();
-    bare->repaint();
-    state.PauseTiming();
-    bare.reset();
-    state.ResumeTiming();
-  }
-}
-
 BENCHMARK(BM_CallCqEmptyWindows)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CallCqLongIncoming)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RestoreLongGame)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_BareSetPlainText)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_StartWindow)->Unit(benchmark::kMillisecond)->Iterations(10);
-BENCHMARK(BM_StartBuildOnly)->Unit(benchmark::kMillisecond)->Iterations(10);
-BENCHMARK(BM_StartBuildAndCreate)->Unit(benchmark::kMillisecond)->Iterations(10);
-BENCHMARK(BM_StartBareWindow)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 // Keeps each benchmark's time per iteration for the ratios.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -258,8 +184,6 @@ int main(int argc, char* argv[]) {
                  "BM_CallCqEmptyWindows", 1.5);
   reporter.Ratio("Restore of 100,000 window lines vs bare setPlainText",
                  "BM_RestoreLongGame/iterations:5", "BM_BareSetPlainText/iterations:5", 1.5);
-  reporter.Ratio("Start-up to the first painted window vs a bare window",
-                 "BM_StartWindow/iterations:10", "BM_StartBareWindow/iterations:10", 2.0);
   benchmark::Shutdown();
   return 0;
 }

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "persist/file_places.h"
+#include "ui/first_frame.h"
 #include "ui/main_window.h"
 #include "ui/single_instance.h"
 #include "world/random.h"
@@ -39,6 +40,7 @@ int main(int argc, char* argv[]) {
 
   tovk::ui::MainWindow window(setup, random);
   window.Create();
+  tovk::ui::ReportFirstFrameIfAsked(window);
   window.show();
   return QApplication::exec();
 }

@@ -65,19 +65,27 @@ MainWindow::MainWindow(const WindowSetup& setup, RandomSource& random, QWidget* 
   BuildLayout();
   ConnectControls();
   autoCqTimer_.setInterval(1000);
-  about_ = new AboutBox(this);
-  helpViewer_ = new HelpViewer(this);
   settingsDialog_ = [this](SettingsPage page, QWidget* parent) {
     ExecSettingsDialog(session_, page, parent);
   };
   // The help document lies beside the program (or where it is installed).
   help_ = [this](HelpTopic topic, const std::filesystem::path& helpFile) {
-    const std::string missing = helpViewer_->Answer(topic, helpFile.parent_path());
+    const std::string missing = HelpWindow()->Answer(topic, helpFile.parent_path());
     if (!missing.empty()) ShowMessage(missing);
   };
 }
 
 MainWindow::~MainWindow() = default;
+
+AboutBox* MainWindow::About() {
+  if (about_ == nullptr) about_ = new AboutBox(this);
+  return about_;
+}
+
+HelpViewer* MainWindow::HelpWindow() {
+  if (helpViewer_ == nullptr) helpViewer_ = new HelpViewer(this);
+  return helpViewer_;
+}
 
 void MainWindow::RunCommand(Command command, const CommandInput& input) {
   session_.Run(command, input);
@@ -135,7 +143,9 @@ void MainWindow::BuildLayout() {
   auto* memoColumn = new QVBoxLayout(memoArea_);
   memoColumn->setContentsMargins(0, 0, 0, 0);
   memoColumn->setSpacing(0);
-  for (auto& memo : memos_) memo = new MemoView;
+  // Made inside the window, so each text window lays out its empty text
+  // with the window's font at once, not first with the program's default.
+  for (auto& memo : memos_) memo = new MemoView(memoArea_);
   Memo(MemoId::Incoming)->setObjectName(QStringLiteral("Incoming"));
   Memo(MemoId::Log)->setObjectName(QStringLiteral("Log"));
   Memo(MemoId::Outgoing)->setObjectName(QStringLiteral("Outgoing"));
@@ -143,7 +153,7 @@ void MainWindow::BuildLayout() {
   Memo(MemoId::Incoming)->setContextMenuPolicy(Qt::NoContextMenu);
   Memo(MemoId::Outgoing)->setContextMenuPolicy(Qt::NoContextMenu);
 
-  notebook_ = new QTabWidget;
+  notebook_ = new QTabWidget(memoArea_);
   notebook_->setObjectName(QStringLiteral("Notebook"));
   memoGroups_[0] = FramedMemo(QStringLiteral("Incoming"), QStringLiteral("Incoming"),
                               Memo(MemoId::Incoming), notebook_);
@@ -152,7 +162,7 @@ void MainWindow::BuildLayout() {
                               Memo(MemoId::Log), notebook_);
   notebook_->addTab(memoGroups_[1], QStringLiteral("Log"));
 
-  auto* lower = new QWidget;
+  auto* lower = new QWidget(memoArea_);
   auto* lowerColumn = new QVBoxLayout(lower);
   lowerColumn->setContentsMargins(0, 0, 0, 0);
   lowerColumn->setSpacing(0);

@@ -78,8 +78,9 @@ class MainWindow : public QMainWindow, public FrontEnd {
   QWidget* MemoArea() const { return memoArea_; }
   QTimer& AutoCqTimer() { return autoCqTimer_; }
   bool SectionPanelOnRight() const { return sectionPanelRight_; }
-  AboutBox* About() const { return about_; }
-  HelpViewer* HelpWindow() const { return helpViewer_; }
+  // Made when first asked for, so that start-up does not build them.
+  AboutBox* About();
+  HelpViewer* HelpWindow();
   ResultsDialog* ResultsWindow() const { return results_; }  // null until first shown
   // Shows every gathered line in the three text windows at once.
   void FlushMemos();
@@ -147,8 +148,8 @@ class MainWindow : public QMainWindow, public FrontEnd {
 
   SettingsDialogRunner settingsDialog_;
   HelpRunner help_;
-  AboutBox* about_ = nullptr;         // made once, shown again on each request
-  HelpViewer* helpViewer_ = nullptr;  // one help window, reused
+  AboutBox* about_ = nullptr;         // made at first request, shown again on each
+  HelpViewer* helpViewer_ = nullptr;  // one help window, made at first request, reused
   ResultsDialog* results_ = nullptr;  // one results summary, refreshed on each showing
 };
 

@@ -45,7 +45,7 @@ bool MainWindow::PressKey(const KeyChord& chord, QWidget* target) {
 }
 
 void MainWindow::ShowAbout() {
-  about_->ShowOver(*this);
+  About()->ShowOver(*this);
 }
 
 void MainWindow::MoveFocus(FocusMove move) {
