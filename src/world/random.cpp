@@ -5,10 +5,18 @@
 
 namespace tovk {
 
+// The range reduction is the program's own rather than the standard
+// library's distribution, whose results differ between libraries: so a seed
+// gives the same game in the window, in tovk-term and in the browser, on any
+// compiler. Draws below 2^64 mod n are thrown back, so every value 0..n-1
+// stays equally likely.
 int SeededRandom::Draw(int n) {
   if (n <= 0) return 0;
-  std::uniform_int_distribution<int> range(0, n - 1);
-  return range(engine_);
+  const auto range = static_cast<std::uint64_t>(n);
+  const std::uint64_t biased = (0 - range) % range;  // 2^64 mod n
+  std::uint64_t draw = engine_();
+  while (draw < biased) draw = engine_();
+  return static_cast<int>(draw % range);
 }
 
 std::uint64_t ClockSeed() {
