@@ -24,7 +24,7 @@ constexpr int kFixedStationSection = 14;  // MDC
 class LineReader {
  public:
   explicit LineReader(std::istream& in)
-      : buffer_(in.rdbuf()), chunk_(std::make_unique_for_overwrite<char[]>(kChunk)) {}
+      : buffer_(in.rdbuf()), chunk_(std::make_unique<char[]>(kChunk)) {}
 
   // The next line, without its end; it stays valid until the next call.
   // A line that lies within one chunk is not copied.
