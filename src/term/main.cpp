@@ -9,19 +9,19 @@
 #include <cstdint>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "app/session.h"
 #include "audio/band_settings.h"
-#include "audio/espeak_engine.h"
-#include "audio/sound_files.h"
 #include "persist/file_places.h"
 #include "term/command.h"
 #include "term/command_runner.h"
 #include "term/help_text.h"
 #include "term/line_input.h"
+#include "term/sound_output.h"
 #include "term/term_screen.h"
 #include "world/random.h"
 
@@ -109,23 +109,9 @@ int Play(const Options& options) {
   screen.SetListening(true);
 
   tovk::audio::BandSettings sound;
-  std::optional<tovk::audio::EspeakEngine> speech;
-  std::optional<tovk::audio::SoundFiles> soundFiles;
-  if (!options.wavFolder.empty()) {
-    speech.emplace();
-    if (speech->Ready()) {
-      soundFiles.emplace(options.wavFolder, *speech, seed);
-      screen.SetIncomingListener([&](const std::string& line) {
-        const auto written = soundFiles->Write(line, session.game(), sound);
-        if (!written.name.empty()) screen.Print(tovk::term::tag::kWav, written.name);
-        if (!written.error.empty()) screen.Print(tovk::term::tag::kError, written.error);
-        if (!written.message.empty()) screen.Print(tovk::term::tag::kMessage, written.message);
-      });
-    } else {
-      screen.Print(tovk::term::tag::kMessage,
-                   "No sound: " + speech->Problem() + "; the game goes on without sound");
-    }
-  }
+  std::unique_ptr<tovk::term::SoundOutput> soundFiles;
+  if (!options.wavFolder.empty())
+    soundFiles = tovk::term::StartSoundFiles(screen, session, options.wavFolder, seed, sound);
 
   while (!session.Ended()) {
     // The end of the input leaves the recovery copy, as a killed program would.

@@ -71,7 +71,7 @@ for (const [name, lines] of Object.entries(scripts)) {
         play(process.execPath, ['--no-experimental-fetch', wasm], folder, script));
       assert.equal(expected.status, 0, expected.stderr);
       const logged = expected.lines.split('\n').filter((line) => line.startsWith('log | '));
-      assert.ok(logged.length > 10, 'the script logged too little to prove much');
+      assert.ok(logged.length > 5, 'the script logged too little to prove much');
       assert.equal(actual.lines, expected.lines);
       assert.equal(actual.status, expected.status, actual.stderr);
       assert.deepEqual(Object.keys(actual.files), Object.keys(expected.files));

@@ -1,0 +1,45 @@
+// tovk-term's sound files with espeak-ng's speech.
+#include "term/sound_output.h"
+
+#include <string>
+
+#include "audio/espeak_engine.h"
+#include "audio/sound_files.h"
+
+namespace tovk::term {
+namespace {
+
+class SpokenLineFiles final : public SoundOutput {
+ public:
+  SpokenLineFiles(const std::filesystem::path& folder, std::uint64_t seed)
+      : files_(folder, speech_, seed) {}
+  const audio::EspeakEngine& Speech() const { return speech_; }
+  audio::SoundFiles& Files() { return files_; }
+
+ private:
+  audio::EspeakEngine speech_;
+  audio::SoundFiles files_;
+};
+
+}  // namespace
+
+std::unique_ptr<SoundOutput> StartSoundFiles(TermScreen& screen, const Session& session,
+                                             const std::filesystem::path& folder,
+                                             std::uint64_t seed, const audio::BandSettings& sound) {
+  auto output = std::make_unique<SpokenLineFiles>(folder, seed);
+  if (!output->Speech().Ready()) {
+    screen.Print(tag::kMessage,
+                 "No sound: " + output->Speech().Problem() + "; the game goes on without sound");
+    return nullptr;
+  }
+  screen.SetIncomingListener(
+      [&screen, &session, &sound, files = &output->Files()](const std::string& line) {
+        const auto written = files->Write(line, session.game(), sound);
+        if (!written.name.empty()) screen.Print(tag::kWav, written.name);
+        if (!written.error.empty()) screen.Print(tag::kError, written.error);
+        if (!written.message.empty()) screen.Print(tag::kMessage, written.message);
+      });
+  return output;
+}
+
+}  // namespace tovk::term
