@@ -77,6 +77,13 @@ const FontLook& FontOf(const WindowLook& look, MemoId memo) {
   return *FontMember(look, memo);
 }
 
+SettingsChange ChoicesShownAtOpening(const GameState& s) {
+  SettingsChange chosen;
+  chosen.power = s.Myprec == "A" ? Power::Low100 : Power::High1000;
+  chosen.sectionMapRight = s.SectionPosition == "R";
+  return chosen;
+}
+
 void ApplySettings(Game& g, FrontEnd& frontEnd, const SettingsChange& change) {
   if (change.timeout) SetTimeoutLength(g, change.timeout->hours, change.timeout->minutes);
   if (change.ownStation) ChangeOwnStation(g, change.ownStation->callsign, change.ownStation->check);

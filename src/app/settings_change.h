@@ -60,6 +60,11 @@ struct SettingsChange {
   std::optional<std::pair<MemoId, FontLook>> font;
 };
 
+// What a settings dialog applies as it opens: choosing its power and side
+// items re-derives them as a click would, so a precedence other than "A"
+// becomes "B".
+SettingsChange ChoicesShownAtOpening(const GameState& s);
+
 // Applies every value the change gives. A colour repaints the section map; a
 // colour or font of the window's look is shown by the front-end.
 void ApplySettings(Game& g, FrontEnd& frontEnd, const SettingsChange& change);

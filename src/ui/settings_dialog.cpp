@@ -358,9 +358,7 @@ void SettingsDialog::ShowSettings() {
 
   // Choosing the items re-derives the power and the panel's side, as a
   // click would: a precedence other than "A" becomes "B".
-  SettingsChange chosen;
-  chosen.power = s.Myprec == "A" ? Power::Low100 : Power::High1000;
-  chosen.sectionMapRight = s.SectionPosition == "R";
+  const SettingsChange chosen = ChoicesShownAtOpening(s);
   power_[*chosen.power == Power::Low100 ? 0 : 1]->setChecked(true);
   side_[*chosen.sectionMapRight ? 1 : 0]->setChecked(true);
   Apply(chosen);
