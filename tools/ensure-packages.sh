@@ -7,7 +7,12 @@ tovk_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev
   pkg-config libespeak-ng-dev espeak-ng-data libsndfile1-dev
   fonts-liberation2 python3 desktop-file-utils appstream
+  emscripten chromium ccache
 )
+# Node and npm for the page's tests: Debian's, unless a node of another
+# origin (which brings its own npm) is there already.
+command -v node >/dev/null || tovk_packages+=(nodejs)
+command -v npm >/dev/null || tovk_packages+=(npm)
 
 tovk_missing=()
 for p in "${tovk_packages[@]}"; do
