@@ -42,8 +42,11 @@ int main(int argc, char* argv[]) {
   QTemporaryDir folder;
   std::filesystem::copy_file(TOVK_STATION_LIST,
                              std::filesystem::path(folder.path().toStdString()) / "TOVK.SS");
-  tovk::SeededRandom random(1977);
+  // Seeded when the window is first shown, as tovk-term and the page seed:
+  // the same game as `tovk-term --seed 1977` and the page's ?seed=1977.
+  tovk::SeededRandom random;
   tovk::ui::WindowSetup setup;
+  setup.seedRandom = [&random] { random.Seed(1977); };
   setup.folder = folder.path().toStdString();
   setup.settingsFile = setup.folder / "tovk.ini";
   QuietWindow window(setup, random);
