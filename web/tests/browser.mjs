@@ -56,11 +56,11 @@ export function serve(folder, port = 0) {
   });
 }
 
-export async function launchChromium() {
+export async function launchChromium(moreFlags = []) {
   return puppeteer.launch({
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
     headless: true,
-    args: chromiumFlags,
+    args: [...chromiumFlags, ...moreFlags],
     defaultViewport: { width: 1024, height: 768 },
   });
 }

@@ -37,7 +37,17 @@ function browserStorage() {
 async function start() {
   const stationList = fetch('TOVK.SS').then((reply) => (reply.ok ? reply.arrayBuffer() : null), () => null);
   const page = {};
-  const game = await createGame({ page });
+  const game = await createGame({
+    page,
+    // The module the page's head began compiling.
+    instantiateWasm(imports, receive) {
+      window.tovkWasm
+        .then((compiled) => WebAssembly.instantiate(compiled, imports).then((made) => receive(made, compiled)))
+        .catch(startFailed);
+      return {};
+    },
+  });
+  performance.mark('tovk-module');
   const fs = game.FS;
 
   const storage = new GameStorage(fs, gameFolder, browserStorage());
@@ -47,6 +57,7 @@ async function start() {
   if (list) fs.writeFile(pageStationList, new Uint8Array(list));
   game.ccall('tovk_create', null, ['string', 'string'], [gameFolder, pageStationList]);
   const tables = JSON.parse(game.ccall('tovk_tables', 'string'));
+  performance.mark('tovk-created');
 
   let refusalShown = false;
   const fileBox = new FileBox(storage);
@@ -95,7 +106,9 @@ async function start() {
   });
 
   const seed = new URLSearchParams(location.search).get('seed') ?? '';
+  performance.mark('tovk-built');
   await calls.call('tovk_start', null, ['string'], [seed]);
+  performance.mark('tovk-started');
   const frame = document.getElementById('window');
   frame.classList.remove('starting');
   frame.removeAttribute('aria-busy');
@@ -106,7 +119,9 @@ async function start() {
   await calls.call('tovk_offer_recovery', null);
 }
 
-start().catch((error) => {
+function startFailed(error) {
   document.documentElement.dataset.state = 'failed';
   showMessage(`Tovk could not start in this browser: ${error?.message ?? error}`);
-});
+}
+
+start().catch(startFailed);
