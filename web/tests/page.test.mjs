@@ -5,13 +5,13 @@
 // by upload; a reload mid-game offers the recovery copy; a browser that
 // keeps nothing says so once and the game goes on.
 import assert from 'node:assert/strict';
-import { spawnSync } from 'node:child_process';
-import { copyFileSync, existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { existsSync, readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import { openSite } from './browser.mjs';
-import { answerBox, aria, idle, linesOf, press, statusBar, typeField } from './page-driver.mjs';
+import {
+  answerBox, aria, contactByHand, idle, linesOf, loggedContact, play, press, statusBar, termRun,
+} from './page-driver.mjs';
 
 const pageFolder = process.env.TOVK_PAGE_DIR;
 const nativeTerm = process.env.TOVK_TERM_NATIVE;
@@ -21,46 +21,6 @@ before(async () => {
   site = await openSite(pageFolder);
 });
 after(() => site?.close());
-
-// The contact of seed 1 taken by hand: two CQs, three repeats, the exchange
-// typed into the fields (the section was never received), then sent, QSLed
-// and logged. Each step as the page does it and as tovk-term's command.
-const contactByHand = [
-  ['Call CQ'], ['Call CQ'], ['Repeat'], ['Repeat'], ['Repeat'],
-  ['type', 'Number', '1'], ['type', 'Prec', 'b'], ['type', 'Callsign', 'ak3vlb'],
-  ['type', 'Check', '56'], ['type', 'Section', 'mdc'],
-  ['Send Msg'], ['Send QSL'], ['Log QSO'],
-];
-const termFields = { Number: 'number', Prec: 'prec', Callsign: 'call', Check: 'check', Section: 'section' };
-const loggedContact = '1977/11/18|21:00|AK3VLB    | 40|    1| B | 56| MDC |    1';
-
-async function play(page, steps) {
-  for (const [what, field, text] of steps) {
-    if (what === 'type') await typeField(page, field, text);
-    else if (what === 'key') await page.keyboard.press(field).then(() => idle(page));
-    else await press(page, what);
-  }
-}
-
-// The lines of each window tovk-term plays for `steps` with `seed`.
-function termLines(steps, seed) {
-  const folder = mkdtempSync(join(tmpdir(), 'tovk-page-term-'));
-  try {
-    copyFileSync(join(pageFolder, 'TOVK.SS'), join(folder, 'TOVK.SS'));
-    const commands = steps.map(([what, field, text]) => {
-      if (what === 'type') return `type ${termFields[field]} ${text}`;
-      if (what === 'key') return { F1: 'call cq', Enter: 'enter' }[field];
-      return what;
-    });
-    const run = spawnSync(nativeTerm, ['--dir', folder, '--seed', String(seed)],
-      { input: `${commands.join('\n')}\n`, encoding: 'utf8' });
-    const lines = run.stdout.split('\n');
-    const tagged = (tag) => lines.filter((line) => line.startsWith(tag)).map((line) => line.slice(6));
-    return { Incoming: tagged('in  | '), Outgoing: tagged('out | '), Log: tagged('log | ') };
-  } finally {
-    rmSync(folder, { recursive: true, force: true });
-  }
-}
 
 async function pageLines(page) {
   return {
@@ -99,7 +59,10 @@ test('Call CQ, a contact typed by hand and the keys play the lines tovk-term pla
   // F1 calls CQ, Enter takes the next step of the contact.
   const keys = [['key', 'F1'], ['key', 'Enter'], ['key', 'Enter'], ['key', 'Enter']];
   await play(page, keys);
-  if (nativeTerm) assert.deepEqual(await pageLines(page), termLines([...contactByHand, ...keys], 1));
+  if (nativeTerm) {
+    const term = termRun(nativeTerm, pageFolder, [...contactByHand, ...keys], 1);
+    assert.deepEqual(await pageLines(page), term.lines);
+  }
   assert.deepEqual(site.consoleErrors, []);
   await page.close();
 });
