@@ -13,6 +13,7 @@
 #include "engine/next_step.h"
 #include "persist/practice_history.h"
 #include "persist/results.h"
+#include "persist/settings_file.h"
 
 namespace tovk {
 
@@ -105,10 +106,17 @@ void Session::TakeUpContestEnd() {
 
 void Session::ApplySettings(const SettingsChange& change) {
   tovk::ApplySettings(game_, frontEnd_, change);
+  SettingsChanged();
 }
 
 void Session::ChooseSavedGameFile() {
   tovk::ChooseSavedGameFile(game_);
+  SettingsChanged();
+}
+
+void Session::SettingsChanged() {
+  if (!setup_.writeSettingsOnChange || WriteSettings(game_, game_.settingsFile)) return;
+  frontEnd_.ShowMessage("Error writing file " + game_.settingsFile.string());
 }
 
 void Session::Quit() {

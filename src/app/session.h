@@ -31,6 +31,10 @@ struct SessionSetup {
   std::filesystem::path helpFile;      // the help document
   // Date and time now, ISO 8601 local time; empty: the system clock.
   std::function<std::string()> now;
+  // The settings file is written at every change of the settings, not only
+  // by the quit flow: for a front-end that can be closed without quitting
+  // (the browser page, whose tab closes without asking).
+  bool writeSettingsOnChange = false;
 };
 
 // The setup for the places the program keeps its files in.
@@ -90,6 +94,7 @@ class Session final : public SettingsEditor {
  private:
   void AfterAction();
   void TakeUpContestEnd();
+  void SettingsChanged();
 
   FrontEnd& frontEnd_;
   Game game_;

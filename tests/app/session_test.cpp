@@ -1,6 +1,7 @@
 // The one dispatch and the flows it runs, as every front-end sees them: a
-// disabled button refused, export over a file that exists, quitting with an
-// unsaved game, the recovery question at start, and the contest's end.
+// disabled button refused, settings kept at once where a front-end asks,
+// export over a file that exists, quitting with an unsaved game, the
+// recovery question at start, and the contest's end.
 #include "app/session.h"
 
 #include <gtest/gtest.h>
@@ -61,6 +62,21 @@ TEST_F(SessionTest, aDisabledButtonsCommandIsRefusedAndEnterFollowsItsStep) {
   EXPECT_EQ(screen.results.size(), 1u);
   EXPECT_FALSE(session->PressKey(KeyChord{Key::F5}));
   EXPECT_TRUE(session->PressKey(KeyChord{Key::F1}));  // bound, though refused
+}
+
+TEST_F(SessionTest, settingsAreWrittenAtEachChangeOnlyForAFrontEndThatAsks) {
+  for (const bool asks : {false, true}) {
+    fs::remove(folder / "tovk.ini");
+    SessionSetup setup = Setup();
+    setup.writeSettingsOnChange = asks;
+    Session session(screen, random, setup);
+    session.Start();
+    SettingsChange change;
+    change.ownStation = OwnStationChange{"K1ABC", "77"};
+    session.ApplySettings(change);
+    EXPECT_EQ(fs::exists(folder / "tovk.ini"), asks);
+    if (asks) EXPECT_NE(ReadBytes(folder / "tovk.ini").find("K1ABC"), std::string::npos);
+  }
 }
 
 TEST_F(SessionTest, exportAsksBeforeReplacingAFileAndTellsWhatItWrote) {

@@ -76,6 +76,8 @@ test('the settings dialog changes the own station, the map side, a colour and a 
     radio: document.querySelector('.button-group').style.background,
     outgoing: document.querySelector('[aria-label="Outgoing"]').style.fontSize,
   }));
+  // A tab may close without Exit: the settings are kept as they change.
+  assert.match(await page.evaluate(() => localStorage.getItem('tovk:file:tovk.ini')), /K1ABC/);
   assert.ok(look.mapLeft > look.memoLeft, 'the section map moved to the right');
   assert.equal(look.radio, 'rgb(255, 0, 0)');
   assert.equal(look.outgoing, '20px');

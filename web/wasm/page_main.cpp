@@ -55,6 +55,8 @@ tovk::SessionSetup SetupIn(const std::filesystem::path& folder,
       folder, [](const std::string&) { return std::nullopt; },
       [](const std::filesystem::path&) { return true; });
   tovk::SessionSetup setup = tovk::SetupFor(places);
+  // A tab closes without the quit flow: settings are kept as they change.
+  setup.writeSettingsOnChange = true;
   // The player's own station list, kept in the storage, else the page's.
   std::error_code error;
   if (!std::filesystem::is_regular_file(places.stationList, error)) setup.stationList = stationList;
