@@ -12,6 +12,9 @@ export function firstExtension(filter) {
   return match ? match[1] : '';
 }
 
+// The files the game keeps for itself in its folder.
+const gameFiles = new Set(['tovk.ini', 'tovk.ss', 'tovk-recovery.sav', 'tovk-history.csv']);
+
 function labelled(caption, control) {
   const label = document.createElement('label');
   label.append(caption, control);
@@ -71,8 +74,10 @@ export class FileBox {
       upload.addEventListener('change', async () => {
         const file = upload.files[0];
         if (!file) return;
-        this.storage.put(file.name, new Uint8Array(await file.arrayBuffer()));
-        answer(file.name);
+        // A file named like one of the game's own is kept beside it, not over it.
+        const name = gameFiles.has(file.name.toLowerCase()) ? `uploaded-${file.name}` : file.name;
+        this.storage.put(name, new Uint8Array(await file.arrayBuffer()));
+        answer(name);
       });
       body.append(labelled('Upload a file of your own', upload));
     }
