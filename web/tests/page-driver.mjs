@@ -48,8 +48,8 @@ export async function statusBar(page) {
 }
 
 // The contact of seed 1 taken by hand: two CQs, three repeats, the exchange
-// typed into the fields (the section was never received), then sent, QSLed
-// and logged. Each step as the page does it and as tovk-term's command.
+// typed into the fields, then sent (the station's answer to the message puts
+// its own check into the field), QSLed and logged. Each step as the page does it and as tovk-term's command.
 export const contactByHand = [
   ['Call CQ'], ['Call CQ'], ['Repeat'], ['Repeat'], ['Repeat'],
   ['type', 'Number', '1'], ['type', 'Prec', 'b'], ['type', 'Callsign', 'ak3vlb'],
@@ -57,7 +57,7 @@ export const contactByHand = [
   ['Send Msg'], ['Send QSL'], ['Log QSO'],
 ];
 const termFields = { Number: 'number', Prec: 'prec', Callsign: 'call', Check: 'check', Section: 'section' };
-export const loggedContact = '1977/11/18|21:00|AK3VLB    | 40|    1| B | 56| MDC |    1';
+export const loggedContact = '1977/11/18|21:00|AK3VLB    | 40|    1| B | 35| MDC |    1';
 
 export async function play(page, steps) {
   for (const [what, field, text] of steps) {

@@ -119,7 +119,7 @@ test('results, keys, help and about open beside the game', async () => {
   const results = await page.waitForSelector(aria('Results', 'dialog'));
   const figures = await results.$$eval('.figures > *', (cells) => cells.map((cell) => cell.textContent));
   assert.deepEqual(figures.slice(0, 6), ['Contacts', '1', 'Sections', '1', 'Score', '2']);
-  assert.match(await results.evaluate((box) => box.textContent), /W3: DE EPA WPA/);
+  assert.match(await results.evaluate((box) => box.textContent), /W3: DE EPA MDC\n/);
   await (await inDialog(results, 'Close', 'button')).click();
 
   await menu(page, 'Help', 'Keys');
