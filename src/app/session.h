@@ -12,6 +12,7 @@
 #include "app/commands.h"
 #include "app/export_log.h"
 #include "app/front_end.h"
+#include "app/listening_screen.h"
 #include "app/recovery.h"
 #include "app/settings_change.h"
 #include "persist/file_places.h"
@@ -86,12 +87,17 @@ class Session final : public SettingsEditor {
   void Export(LogFormat format, const std::optional<std::string>& file);
   void ShowResults();
   void ChangeBandBy(bool up);
+  void TurnSoundOnOrOff();
+
+  // The lines heard but, copying by ear, not yet shown.
+  const std::vector<HiddenLine>& HiddenLines() const { return screen_.Hidden(); }
 
  private:
   void AfterAction();
   void TakeUpContestEnd();
 
   FrontEnd& frontEnd_;
+  ListeningScreen screen_;  // between the game and the front-end
   Game game_;
   SessionSetup setup_;
   std::optional<RecoveryCopy> recovery_;

@@ -99,15 +99,12 @@ int Play(const Options& options) {
 
   // The start-up of the window, without the window; a game restored at
   // start is shown, not heard.
-  screen.SetListening(false);
   session.Start();
   const std::uint64_t seed = options.seed.value_or(tovk::ClockSeed());
   random.Seed(seed);
   session.Shown();
   session.OfferRecovery();
-  screen.SetListening(true);
 
-  tovk::audio::BandSettings sound;
   std::optional<tovk::audio::EspeakEngine> speech;
   std::optional<tovk::audio::SoundFiles> soundFiles;
   if (!options.wavFolder.empty()) {
@@ -115,7 +112,10 @@ int Play(const Options& options) {
     if (speech->Ready()) {
       soundFiles.emplace(options.wavFolder, *speech, seed);
       screen.SetIncomingListener([&](const std::string& line) {
-        const auto written = soundFiles->Write(line, session.game(), sound);
+        // With the sound off nothing is heard.
+        const tovk::GameState& g = session.game();
+        if (!g.Sound.on) return;
+        const auto written = soundFiles->Write(line, g, tovk::audio::BandSettingsOf(g.Sound));
         if (!written.name.empty()) screen.Print(tovk::term::tag::kWav, written.name);
         if (!written.error.empty()) screen.Print(tovk::term::tag::kError, written.error);
         if (!written.message.empty()) screen.Print(tovk::term::tag::kMessage, written.message);
@@ -130,7 +130,7 @@ int Play(const Options& options) {
     // The end of the input leaves the recovery copy, as a killed program would.
     const auto line = input.Next();
     if (!line) return 0;
-    tovk::term::RunCommand(session, screen, tovk::term::ParseCommand(*line), &sound);
+    tovk::term::RunCommand(session, screen, tovk::term::ParseCommand(*line));
   }
   return 0;
 }
