@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "ui/about_dialog.h"
@@ -15,6 +16,7 @@
 #include "ui/help_viewer.h"
 #include "ui/key_map.h"
 #include "ui/settings_dialog.h"
+#include "ui/sound_output.h"
 
 namespace tovk::ui {
 namespace {
@@ -65,6 +67,14 @@ MainWindow::MainWindow(const WindowSetup& setup, RandomSource& random, QWidget* 
   BuildLayout();
   ConnectControls();
   autoCqTimer_.setInterval(1000);
+  if (setup.playSound) {
+    sound_ = std::make_unique<SoundOutput>();
+    // Said once, on a line of its own under the window, never in a box.
+    connect(sound_.get(), &SoundOutput::problem, this, [this](const QString& text) {
+      soundProblem_ = text;
+      statusBar()->showMessage(text);
+    });
+  }
   about_ = new AboutBox(this);
   helpViewer_ = new HelpViewer(this);
   settingsDialog_ = [this](SettingsPage page, QWidget* parent) {

@@ -46,6 +46,7 @@ int main(int argc, char* argv[]) {
   tovk::ui::WindowSetup setup;
   setup.folder = folder.path().toStdString();
   setup.settingsFile = setup.folder / "tovk.ini";
+  setup.playSound = false;
   QuietWindow window(setup, random);
   window.Create();
   window.show();
