@@ -112,8 +112,12 @@ void MainWindow::AddMenuEntries(QWidget* menu, Menu which) {
       menu->addAction(submenu->menuAction());
       continue;
     }
-    auto* action = new QAction(caption, menu);
     const Command command = *entry.command;
+    // An entry with a key of its own names it, as menus do.
+    const std::string key = KeyTextOf(command);
+    auto* action =
+        new QAction(key.empty() ? caption : caption + u'\t' + QString::fromStdString(key), menu);
+    action->setObjectName(QString::fromLatin1(RowOf(command).name));
     connect(action, &QAction::triggered, this, [this, command] {
       // Quitting from the menu keeps the window's place for the next start.
       if (command == Command::Qrt) CaptureLook();
