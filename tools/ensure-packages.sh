@@ -3,7 +3,7 @@
 # only those that are missing. Sourced by ./run and ./test.
 tovk_packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev pulseaudio pulseaudio-utils
   libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev
   pkg-config libespeak-ng-dev espeak-ng-data libsndfile1-dev
   fonts-liberation2 python3 desktop-file-utils appstream

@@ -43,7 +43,7 @@ constexpr auto M = ButtonGroup::Macro;
 constexpr auto D = ButtonGroup::Data;
 constexpr auto X = ButtonGroup::Misc;
 
-const std::array<CommandRow, 42> kCommands{{
+const std::array<CommandRow, 43> kCommands{{
     // command, name, caption, hint, group, column, row, picture, menu, menu caption, place,
     // tovk-term's words, function
     {Command::CallCq, "CallCq", "Call CQ", "Call CQ", R, 0, 0, "callcq", Menu::None, nullptr, 0,
@@ -119,6 +119,9 @@ const std::array<CommandRow, 42> kCommands{{
      "Keys", 4, nullptr, [](Session& s, Input) { s.frontEnd().ShowKeyList(); }},
     {Command::About, "About", "About Tovk", "About the program", std::nullopt, 0, 0, nullptr,
      Menu::Help, "About Tovk", 10, nullptr, [](Session& s, Input) { s.frontEnd().ShowAbout(); }},
+    {Command::SoundOnOff, "SoundOnOff", "Sound on/off", "Turn the sound of the band on or off",
+     std::nullopt, 0, 0, nullptr, Menu::Game, "Sound on/off", 40, nullptr,
+     [](Session& s, Input) { s.TurnSoundOnOrOff(); }},
 
     {Command::NextStep, "NextStep", "Next step", "The next step of the contact", std::nullopt, 0, 0,
      nullptr, Menu::None, nullptr, 0, "enter", [](Session& s, Input) { RunNextStep(s.game()); }},
@@ -164,7 +167,7 @@ const KeyChord Control(char letter) {
   return {Key::Letter, letter, false, true, false};
 }
 
-const std::array<KeyRow, 22> kKeys{{
+const std::array<KeyRow, 23> kKeys{{
     {Plain(Key::Enter), Command::NextStep, "Enter", "the next step of the contact"},
     {Plain(Key::F1), Command::CallCq, "F1", "Call CQ"},
     {Shifted(Key::F1), Command::AutoCq, "Shift+F1", "Auto CQ"},
@@ -178,6 +181,7 @@ const std::array<KeyRow, 22> kKeys{{
     {Plain(Key::F8), Command::CheckLog, "F8", "Check log"},
     {Plain(Key::F9), Command::TuneBand, "F9", "Tune band"},
     {Plain(Key::F11), Command::ClearContact, "F11", "Clr Xchg"},
+    {Plain(Key::F12), Command::SoundOnOff, "F12", "turns the sound on or off"},
     {Alt('N'), Command::SendNumber, "Alt+N", "Send Nr (your number alone)"},
     {Alt('P'), Command::SendPrecedence, "Alt+P", "Send Prec (your precedence alone)"},
     {Alt('C'), Command::SendCheck, "Alt+C", "Send Chck (your check alone)"},

@@ -53,6 +53,7 @@ enum class Command : std::uint8_t {
   SearchHelp,
   Keys,
   About,
+  SoundOnOff,
   // Keys without a button.
   NextStep,
   StopAutoCq,

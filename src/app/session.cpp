@@ -8,6 +8,7 @@
 
 #include "app/export_log.h"
 #include "app/game_files.h"
+#include "app/log_check.h"
 #include "app/startup.h"
 #include "engine/actions.h"
 #include "engine/next_step.h"
@@ -29,7 +30,8 @@ SessionSetup SetupFor(const FilePlaces& places) {
 }
 
 Session::Session(FrontEnd& frontEnd, RandomSource& random, SessionSetup setup)
-    : frontEnd_(frontEnd), game_(frontEnd, random), setup_(std::move(setup)) {
+    : frontEnd_(frontEnd), screen_(frontEnd), game_(screen_, random), setup_(std::move(setup)) {
+  screen_.Follow(game_);
   if (!setup_.recoveryFile.empty()) recovery_.emplace(setup_.recoveryFile);
   game_.folder = setup_.folder;
   game_.settingsFile = setup_.settingsFile;
@@ -38,7 +40,12 @@ Session::Session(FrontEnd& frontEnd, RandomSource& random, SessionSetup setup)
 }
 
 void Session::Start() {
-  Perform(game_, [&] { StartUp(game_); });
+  {
+    // A game restored at start is shown, not heard.
+    RestoringScope restoring(screen_);
+    Perform(game_, [&] { StartUp(game_); });
+  }
+  frontEnd_.ShowSound(game_.Sound);
   // A game restored at start may be over already. The recovery copy waits:
   // it is offered before anything is written over it.
   TakeUpContestEnd();
@@ -51,7 +58,10 @@ void Session::Shown() {
 
 void Session::OfferRecovery() {
   if (!recovery_) return;
-  Perform(game_, [&] { recovery_->OfferAtStart(game_); });
+  {
+    RestoringScope restoring(screen_);
+    Perform(game_, [&] { recovery_->OfferAtStart(game_); });
+  }
   AfterAction();
 }
 
@@ -66,7 +76,12 @@ bool Session::IsEnabled(Command command) const {
 bool Session::Run(Command command, const CommandInput& input) {
   if (!IsEnabled(command)) return false;
   const CommandRow& row = RowOf(command);
-  Perform(game_, [&] { row.run(*this, input); });
+  {
+    // A restored window is shown again, not heard again.
+    std::optional<RestoringScope> restoring;
+    if (command == Command::RestoreGame) restoring.emplace(screen_);
+    Perform(game_, [&] { row.run(*this, input); });
+  }
   AfterAction();
   return true;
 }
@@ -99,7 +114,11 @@ void Session::TakeUpContestEnd() {
   const std::string now =
       setup_.now ? setup_.now() : LocalIsoTimestamp(std::chrono::system_clock::now());
   const std::filesystem::path history = PracticeHistoryFile(game_);
-  if (!AppendPracticeHistory(history, game_, now))
+  PracticeRun run = PracticeRunOf(game_, now);
+  const LogCheck check = CheckLogCopiedByEar(game_);
+  run.accuracy = HistoryAccuracy(check);
+  run.checkedScore = HistoryCheckedScore(check);
+  if (!AppendPracticeHistory(history, run))
     frontEnd_.ShowMessage("Error writing file " + history.string());
   ShowResults();
 }
@@ -107,6 +126,15 @@ void Session::TakeUpContestEnd() {
 void Session::ApplySettings(const SettingsChange& change) {
   tovk::ApplySettings(game_, frontEnd_, change);
   SettingsChanged();
+  // No longer copying by ear: what was kept back is shown at once.
+  if (!game_.Sound.copyByEar) screen_.Reveal();
+}
+
+void Session::TurnSoundOnOrOff() {
+  SettingsChange change;
+  change.sound = game_.Sound;
+  change.sound->on = !game_.Sound.on;
+  ApplySettings(change);
 }
 
 void Session::ChooseSavedGameFile() {
@@ -134,7 +162,7 @@ void Session::Export(LogFormat format, const std::optional<std::string>& file) {
 }
 
 void Session::ShowResults() {
-  frontEnd_.ShowResults(ComputeResults(game_),
+  frontEnd_.ShowResults(ComputeResults(game_), CheckLogCopiedByEar(game_),
                         ReadPracticeHistory(PracticeHistoryFile(game_), kHistoryRunsShown));
 }
 

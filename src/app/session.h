@@ -12,6 +12,7 @@
 #include "app/commands.h"
 #include "app/export_log.h"
 #include "app/front_end.h"
+#include "app/listening_screen.h"
 #include "app/recovery.h"
 #include "app/settings_change.h"
 #include "persist/file_places.h"
@@ -90,6 +91,10 @@ class Session final : public SettingsEditor {
   void Export(LogFormat format, const std::optional<std::string>& file);
   void ShowResults();
   void ChangeBandBy(bool up);
+  void TurnSoundOnOrOff();
+
+  // The lines heard but, copying by ear, not yet shown.
+  const std::vector<HiddenLine>& HiddenLines() const { return screen_.Hidden(); }
 
  private:
   void AfterAction();
@@ -97,6 +102,7 @@ class Session final : public SettingsEditor {
   void SettingsChanged();
 
   FrontEnd& frontEnd_;
+  ListeningScreen screen_;  // between the game and the front-end
   Game game_;
   SessionSetup setup_;
   std::optional<RecoveryCopy> recovery_;

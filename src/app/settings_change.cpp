@@ -1,6 +1,8 @@
 // Applying a change of the settings to the game and the front-end's look.
 #include "app/settings_change.h"
 
+#include <algorithm>
+
 namespace tovk {
 namespace {
 
@@ -67,6 +69,24 @@ auto FontMember(Look& look, MemoId memo) -> decltype(&look.incomingFont) {
   return &look.incomingFont;
 }
 
+// The sound's settings inside their ranges; a filter the receiver does not
+// have leaves the one in force.
+SoundOptions InRange(SoundOptions sound, const SoundOptions& before) {
+  sound.volume = std::clamp(sound.volume, 0, 100);
+  sound.noise = std::clamp(sound.noise, 0, 100);
+  sound.speechRate = std::clamp(sound.speechRate, 50, 200);
+  const bool known = sound.filter == "2.4" || sound.filter == "2.7" || sound.filter == "3.0" ||
+                     sound.filter == "off";
+  if (!known) sound.filter = before.filter;
+  return sound;
+}
+
+void ApplySound(Game& g, FrontEnd& frontEnd, const SoundOptions& sound) {
+  g.Sound = InRange(sound, g.Sound);
+  if (g.Sound.copyByEar && g.AutoDetect) SetAutoDetect(g, false);
+  frontEnd.ShowSound(g.Sound);
+}
+
 }  // namespace
 
 Colour ColourOf(const GameState& s, ColourItem item) {
@@ -100,6 +120,7 @@ void ApplySettings(Game& g, FrontEnd& frontEnd, const SettingsChange& change) {
     *FontMember(g.Look, change.font->first) = change.font->second;
     frontEnd.ShowLook(g.Look);
   }
+  if (change.sound) ApplySound(g, frontEnd, *change.sound);
 }
 
 }  // namespace tovk

@@ -58,6 +58,8 @@ struct SettingsChange {
   std::optional<bool> debug;
   std::optional<std::pair<ColourItem, Colour>> colour;
   std::optional<std::pair<MemoId, FontLook>> font;
+  // The whole of the sound's settings, one of them changed.
+  std::optional<SoundOptions> sound;
 };
 
 // What a settings dialog applies as it opens: choosing its power and side
@@ -66,7 +68,8 @@ struct SettingsChange {
 SettingsChange ChoicesShownAtOpening(const GameState& s);
 
 // Applies every value the change gives. A colour repaints the section map; a
-// colour or font of the window's look is shown by the front-end.
+// colour or font of the window's look is shown by the front-end, and so is
+// the sound. Copying by ear turns Auto detect off.
 void ApplySettings(Game& g, FrontEnd& frontEnd, const SettingsChange& change);
 
 // What a settings dialog edits: the values in force, a way to apply a

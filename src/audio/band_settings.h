@@ -3,6 +3,7 @@
 #pragma once
 
 #include "audio/receiver_filter.h"
+#include "world/game_state.h"
 
 namespace tovk::audio {
 
@@ -12,6 +13,9 @@ struct BandSettings {
   int speechRate = 100;                          // percent of each voice's own rate, 50..200
   int volume = 80;                               // 0..100
 };
+
+// The band as the settings of the game set it.
+BandSettings BandSettingsOf(const SoundOptions& sound);
 
 // The sample rate of all sound: espeak-ng's own, so nothing is resampled.
 constexpr int kSampleRate = 22050;

@@ -11,12 +11,33 @@
 #include <vector>
 
 #include "audio/band_settings.h"
+#include "audio/heard_line.h"
 #include "audio/line_renderer.h"
 #include "audio/speech_engine.h"
 #include "audio/voices.h"
 #include "world/game_state.h"
 
 namespace tovk::audio {
+
+// A line ready to be made into sound: what is said, who says it (the second
+// voice for a QRM line) and the seed of its own randomness.
+struct PlannedLine {
+  HeardLine heard;
+  Speaker first;
+  Speaker second;
+  std::uint64_t seed = 0;
+};
+
+// Plans `line` as the game appends it to the incoming window; nothing for a
+// line that is not speech.
+std::optional<PlannedLine> PlanLine(std::string_view line, const GameState& g,
+                                    SpeakerBook& speakers, std::uint64_t seed);
+// Plans a line the player transmits, in the player's own voice.
+std::optional<PlannedLine> PlanOwnLine(std::string_view line, const GameState& g,
+                                       std::uint64_t seed);
+
+// Makes a planned line into sound.
+RenderedLine RenderLine(LineRenderer& renderer, const PlannedLine& line);
 
 class BandSound {
  public:

@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "audio/spoken_forms.h"
+#include "world/on_the_air.h"
 #include "world/sections.h"
 
 namespace tovk::audio {
@@ -132,17 +133,11 @@ std::string WordOf(std::string_view token, bool afterNoise, const GameState& g) 
   return SpokenPlainWord(token);
 }
 
-bool IsSilence(std::string_view line) {
-  const std::string trimmed = Trimmed(line);
-  // The debugging list of the station pool ("12 | K1ABC, 0") is not heard either.
-  return trimmed.empty() || trimmed.starts_with("***") || trimmed.find(" | ") != std::string::npos;
-}
-
 }  // namespace
 
 HeardLine HearIncomingLine(std::string_view line, const GameState& g) {
   HeardLine heard;
-  if (IsSilence(line)) return heard;
+  if (!IsSaidOnTheAir(line)) return heard;
   const std::vector<std::string> tokens = Tokens(line);
   if (line == kQrmLine) {
     heard.sound = LineSound::Qrm;

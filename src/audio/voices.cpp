@@ -96,6 +96,12 @@ Voice BroadcastVoice(std::string_view station) {
   return HashedVoice("en-gb-x-rp", kBroadcastVariants, Fnv1a(station), 145, 15);
 }
 
+Speaker OwnSpeaker(std::string_view mycall) {
+  Speaker own{std::string(mycall), {"en+m3", 45, 50, 170}};
+  own.levelDb = -9;
+  return own;
+}
+
 void SetStrengthByPath(Speaker& speaker, const GameState& g, int section) {
   const char code = PropagationCode(g, section);
   double level = -9;

@@ -40,6 +40,10 @@ Voice VoiceUnlike(std::string_view call, const Voice& other);
 Voice PhonePatchVoice(std::string_view call);
 Voice BroadcastVoice(std::string_view station);
 
+// The player's own voice, heard when monitoring the transmissions: another
+// accent than the stations', and lower.
+Speaker OwnSpeaker(std::string_view mycall);
+
 // The strength of the station in hand from its section's path on the
 // current band and hour: loud on a sure path, weaker on a 4-in-10 or
 // 1-in-10 path, with slow fading on the weak ones.

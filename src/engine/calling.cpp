@@ -138,9 +138,10 @@ void StationSendsExchange(Game& g) {
   if (g.Draw(10) < 4) g.AppendLine(MemoId::Incoming, "QSL?");
 }
 
-// With AutoDetect on, what was copied goes into the entry fields.
+// With Auto detect on (and not copying by ear), what was copied goes into the
+// entry fields.
 void FillCopiedFields(Game& g) {
-  if (!g.AutoDetect) return;
+  if (!AutoDetecting(g)) return;
   if (g.PartReceived[Part::Number]) SetFieldText(g, Field::Number, g.Hisnumber);
   if (g.PartReceived[Part::Precedence]) SetFieldText(g, Field::Precedence, g.Hisprec);
   if (g.PartReceived[Part::Call]) SetFieldText(g, Field::Call, g.Hiscall);

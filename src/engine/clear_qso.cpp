@@ -5,6 +5,7 @@
 namespace tovk {
 
 void ClearContact(Game& g) {
+  g.screen.ContactEnded();
   // Emptying a field runs its handler first (marking the part and emptying
   // Hiscall / Hissection); the parts are unmarked only afterwards.
   for (Field field :

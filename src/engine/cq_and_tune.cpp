@@ -188,7 +188,7 @@ void TunedStationHeard(Game& g) {
       AutoFillSectionFromPrefix(g);
       break;
   }
-  if (!g.AutoDetect) return;
+  if (!AutoDetecting(g)) return;
   if (g.PartReceived[Part::Section]) {
     SetFieldText(g, Field::Section, g.Hissection);
     MarkSectionHeard(g);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/station_in_hand.h"
+#include "engine/typed_exchange.h"
 #include "world/clock.h"
 #include "world/section_map.h"
 #include "world/sections.h"
@@ -18,13 +19,14 @@ namespace {
 // "Data incomplete, you still need the " and the missing parts, without the
 // last comma. A blank callsign or section is missing too: no contact is
 // logged without them.
-std::string IncompleteDataMessage(const GameState& s) {
+template <class Copied>
+std::string IncompleteDataMessage(Copied copied) {
   std::string text = "Data incomplete, you still need the ";
-  if (!PartCopied(s, Part::Number)) text += " Number,";
-  if (!PartCopied(s, Part::Precedence)) text += " Precedence, ";
-  if (!PartCopied(s, Part::Call)) text += " Call, ";
-  if (!PartCopied(s, Part::Check)) text += " Check, ";
-  if (!PartCopied(s, Part::Section)) text += " Section,";
+  if (!copied(Part::Number)) text += " Number,";
+  if (!copied(Part::Precedence)) text += " Precedence, ";
+  if (!copied(Part::Call)) text += " Call, ";
+  if (!copied(Part::Check)) text += " Check, ";
+  if (!copied(Part::Section)) text += " Section,";
   auto comma = text.rfind(',');
   if (comma != std::string::npos) text.erase(comma, 1);
   return text;
@@ -38,11 +40,18 @@ std::string Column(const std::string& text, std::size_t width) {
 // Date, time, then nine bar-separated columns of fixed width. The callsign
 // and section columns are filled to their full width, so a short callsign
 // ("K1A") or a one-letter section typed by the player keeps the columns in
-// line with the heading.
-std::string LogLine(const GameState& s) {
+// line with the heading. `number` comes padded to its column.
+std::string LogLine(const GameState& s, const std::string& number, const ExchangeText& logged) {
   return "1977/11/" + s.DayText + "|" + s.HourText + ":" + s.MinuteText + "|" +
-         Column(s.Hiscall, 10) + "| " + s.Band + "| " + s.Hisnumber + "| " + s.Hisprec + " | " +
-         s.Hischeck + "| " + Column(s.Hissection, 4) + "| " + s.MynumberText;
+         Column(logged.call, 10) + "| " + s.Band + "| " + number + "| " + logged.prec + " | " +
+         logged.check + "| " + Column(logged.section, 4) + "| " + s.MynumberText;
+}
+
+// The log takes the station's own number, precedence and check and the
+// callsign and section as typed.
+ExchangeText StationLogged(const GameState& s) {
+  return {s.Hisnumber.str(), s.Hisprec.str(), s.Hiscall.str(), s.Hischeck.str(),
+          s.Hissection.str()};
 }
 
 // The station's section becomes worked; a section worked before is not
@@ -75,7 +84,17 @@ void NextCaller(Game& g) {
 void LogContact(Game& g) {
   g.DayText = std::to_string(g.Day);
   g.MynumberText = PadLeft(std::to_string(g.Mynumber), 4, ' ');
-  g.AppendLine(MemoId::Log, LogLine(g));
+  if (g.Sound.copyByEar) {
+    // Copied by ear, the log holds what the player typed, and the station's
+    // real exchange is kept beside it.
+    const ExchangeText typed = TypedExchange(g);
+    g.AppendLine(MemoId::Log, LogLine(g, PadLeft(typed.number, 4, ' '), typed));
+    g.EarCopied.push_back({g.Mynumber, typed, g.StationSent});
+  } else {
+    const ExchangeText logged = StationLogged(g);
+    g.AppendLine(MemoId::Log, LogLine(g, logged.number, logged));
+  }
+  g.screen.ContactEnded();
   ++g.Mynumber;
   g.SetQsoNumber(std::to_string(g.Mynumber));
   CreditSection(g);
@@ -118,9 +137,12 @@ void LogQso(Game& g) {
     EngineStep(g);
     return;
   }
-  if (!EveryPartReceived(g)) {
+  const bool complete = g.Sound.copyByEar ? EveryFieldCopied(g) : EveryPartReceived(g);
+  if (!complete) {
     ++g.ErrorCount;
-    g.TempText = IncompleteDataMessage(g);
+    g.TempText = g.Sound.copyByEar
+                     ? IncompleteDataMessage([&](Part part) { return FieldCopied(g, part); })
+                     : IncompleteDataMessage([&](Part part) { return PartCopied(g, part); });
     g.ShowMessage(g.TempText);
     EngineStep(g);
     return;

@@ -21,6 +21,7 @@ void ResetContestCounters(GameState& s) {
   s.Mynumber = 1;
   s.DupeCount = 0;
   s.ErrorCount = 0;
+  s.EarCopied.clear();
 }
 
 void EmptyStationPool(GameState& s) {

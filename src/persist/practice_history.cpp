@@ -15,11 +15,14 @@
 namespace tovk {
 
 const char* const kPracticeHistoryHeader =
-    "run,call,power,contacts,sections,score,dupes,lids,operating time";
+    "run,call,power,contacts,sections,score,dupes,lids,operating time,accuracy,checked score";
 
 namespace {
 
+// A run without a log check has the first nine fields, as every run before
+// the log check had.
 constexpr std::size_t kFieldCount = 9;
+constexpr std::size_t kCheckedFieldCount = 11;
 
 // A field as CSV holds it: line breaks become blanks (every run is one line),
 // and a field with a comma or a quote is quoted.
@@ -84,7 +87,8 @@ bool IsOperatingTime(const std::string& text) {
 std::optional<PracticeRun> ParseRun(std::string line) {
   if (!line.empty() && line.back() == '\r') line.pop_back();
   auto fields = SplitCsv(line);
-  if (!fields || fields->size() != kFieldCount) return std::nullopt;
+  if (!fields || (fields->size() != kFieldCount && fields->size() != kCheckedFieldCount))
+    return std::nullopt;
   const std::vector<std::string>& f = *fields;
   PracticeRun run;
   run.when = f[0];
@@ -106,6 +110,11 @@ std::optional<PracticeRun> ParseRun(std::string line) {
   run.dupes = *dupes;
   run.lids = *lids;
   run.operatingTime = f[8];
+  if (f.size() == kCheckedFieldCount) {
+    run.accuracy = ParseCount(f[9]);
+    run.checkedScore = ParseCount(f[10]);
+    if (!run.accuracy || !run.checkedScore) return std::nullopt;
+  }
   return run;
 }
 
@@ -126,6 +135,12 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
   } catch (const std::ios_base::failure&) {
     return std::nullopt;
   }
+}
+
+// ",accuracy,checked score" for a run with a log check.
+std::string CheckedFields(const PracticeRun& run) {
+  if (!run.accuracy || !run.checkedScore) return {};
+  return "," + std::to_string(*run.accuracy) + "," + std::to_string(*run.checkedScore);
 }
 
 }  // namespace
@@ -155,16 +170,20 @@ std::string FormatPracticeRun(const PracticeRun& run) {
          std::to_string(run.power) + "," + std::to_string(run.contacts) + "," +
          std::to_string(run.sections) + "," + std::to_string(run.score) + "," +
          std::to_string(run.dupes) + "," + std::to_string(run.lids) + "," +
-         QuotedIfNeeded(run.operatingTime);
+         QuotedIfNeeded(run.operatingTime) + CheckedFields(run);
 }
 
 bool AppendPracticeHistory(const std::filesystem::path& file, const Game& g,
                            const std::string& when) {
+  return AppendPracticeHistory(file, PracticeRunOf(g, when));
+}
+
+bool AppendPracticeHistory(const std::filesystem::path& file, const PracticeRun& run) {
   std::optional<std::string> text = ReadWholeFile(file);
   if (!text) return false;
   if (text->empty()) *text = std::string(kPracticeHistoryHeader) + "\n";
   if (text->back() != '\n') *text += '\n';  // a damaged last line stays a line of its own
-  *text += FormatPracticeRun(PracticeRunOf(g, when)) + "\n";
+  *text += FormatPracticeRun(run) + "\n";
 
   return WriteFileAtomically(file, *text);
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <istream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,10 @@ struct PracticeRun {
   int dupes = 0;
   int lids = 0;
   std::string operatingTime;  // "HH:MM"
+  // The log check of a contest copied by ear: copying accuracy in percent and
+  // the score with only correct contacts; none for a contest not copied by ear.
+  std::optional<int> accuracy;
+  std::optional<int> checkedScore;
 
   friend bool operator==(const PracticeRun&, const PracticeRun&) = default;
 };
@@ -48,7 +53,8 @@ std::filesystem::path PracticeHistoryFile(const Game& g);
 PracticeRun PracticeRunOf(const Game& g, const std::string& when);
 
 // One CSV line, without its line end; a field holding a comma or a quote is
-// quoted.
+// quoted. A run with a log check has two more fields: accuracy and checked
+// score.
 std::string FormatPracticeRun(const PracticeRun& run);
 
 // Adds the game's run to the file, creating it with its header line. The
@@ -57,6 +63,7 @@ std::string FormatPracticeRun(const PracticeRun& run);
 // be read or written; it is then left as it was.
 bool AppendPracticeHistory(const std::filesystem::path& file, const Game& g,
                            const std::string& when);
+bool AppendPracticeHistory(const std::filesystem::path& file, const PracticeRun& run);
 
 // The last `lastN` runs of the history, oldest first. Lines that cannot be
 // read (the header, a damaged line) are passed over; a missing file gives none.

@@ -10,6 +10,7 @@
 
 #include "engine/actions.h"
 #include "persist/atomic_file.h"
+#include "persist/ear_copied_lines.h"
 #include "persist/file_text.h"
 #include "world/section_map.h"
 #include "world/text.h"
@@ -147,6 +148,13 @@ bool PutStations(LineWriter& out, const GameState& s) {
   return out.Put(kMarkerEndOfCallStates);
 }
 
+bool PutEarCopied(LineWriter& out, const GameState& s) {
+  for (const std::string& line : EarCopiedLines(s)) {
+    if (!out.PutText(line)) return false;
+  }
+  return true;
+}
+
 // --- Reading ---------------------------------------------------------------
 
 // Reads lines and counts those taken; a value that does not hold what its
@@ -265,9 +273,10 @@ bool ReadSections(LineReader& in, Game& g) {
   return true;
 }
 
-// Station lines are matched to stations by their order. A file saved with
-// a smaller pool ends its station lines early at its end marker, or at the
-// end of the file: the stations without a line keep what they had.
+// Station lines are matched to stations by their order; a file that ends
+// (or whose station lines end) before the last of them leaves the stations
+// without a line as they were. Lines for stations beyond the pool are passed
+// over up to the end marker.
 void ReadStations(LineReader& in, GameState& s) {
   const int last = LastStation(s);
   std::string line;
@@ -287,6 +296,16 @@ void ReadStations(LineReader& in, GameState& s) {
                                        : StationLogState::Heard;
     in.Took();
   }
+  while (in.Next(line) && Trim(line, kBlanksAndTabs) != kMarkerEndOfCallStates) {
+  }
+}
+
+// The contacts copied by ear, when the file has them; an older file has
+// none, and its contacts get no log check.
+void ReadEarCopied(LineReader& in, GameState& s) {
+  std::string line;
+  if (!in.Next(line) || line != kEarCopiedMarker) return;
+  while (in.Next(line) && line != kEndOfEarCopiedMarker) ReadEarCopiedLine(s, line);
 }
 
 // The window shows what was restored: QSO number, band box, area boxes, the
@@ -300,6 +319,8 @@ void RefreshWindow(Game& g) {
                                  [&](const char* band) { return g.Band == band; });
   g.SetBandBox(known ? g.Band.str() : std::string());
   EnableOperatingControls(g, true);
+  // Copying by ear, the fields hold only what the player types.
+  if (g.Sound.copyByEar) return;
   if (g.PartReceived[Part::Number]) SetFieldText(g, Field::Number, g.Hisnumber);
   if (g.PartReceived[Part::Precedence]) SetFieldText(g, Field::Precedence, g.Hisprec);
   if (g.PartReceived[Part::Call]) SetFieldText(g, Field::Call, g.Hiscall);
@@ -315,7 +336,8 @@ void ShowWriteError(Game& g, int lines) {
 
 LineCount WriteSavedGameLines(const Game& g, const LineSink& sink) {
   LineWriter out(sink);
-  PutWindows(out, g) && PutValues(out, g) && PutSections(out, g) && PutStations(out, g);
+  PutWindows(out, g) && PutValues(out, g) && PutSections(out, g) && PutStations(out, g) &&
+      PutEarCopied(out, g);
   return out.count();
 }
 
@@ -335,6 +357,11 @@ LineCount ReadSavedGameFrom(Game& g, std::istream& in) {
     return reader.Fail();
   }
   ReadStations(reader, g);
+  // A file without the station in hand's real exchange has the values it
+  // restored as the best guess.
+  g.StationSent = {std::string(Trim(g.Hisnumber.str(), " ")), g.Hisprec.str(), g.Hiscall.str(),
+                   g.Hischeck.str(), g.Hissection.str()};
+  ReadEarCopied(reader, g);
   RefreshWindow(g);
   return reader.count();
 }

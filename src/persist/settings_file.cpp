@@ -10,6 +10,7 @@
 #define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -69,6 +70,21 @@ bool ReadColourText(const char* value, Colour& target) {
   if (!colour) return false;
   target = *colour;
   return true;
+}
+
+// A number of the sound kept inside its range: 0..100, or 50..200 for the
+// speech rate.
+void ReadInRange(const char* value, int& target, int lowest, int highest) {
+  if (value == nullptr) return;
+  if (auto number = ParseInt32(value)) target = std::clamp(*number, lowest, highest);
+}
+// Only a filter width the receiver has.
+void ReadFilter(const char* value, std::string& target) {
+  if (value == nullptr) return;
+  const std::string_view width = Trim(value, kBlanksAndTabs);
+  for (const char* known : {"2.4", "2.7", "3.0", "off"}) {
+    if (width == known) target = known;
+  }
 }
 
 #define TOVK_INT_KEY(section, key, member)                  \
@@ -164,6 +180,34 @@ const SettingsKey kKeys[] = {
     TOVK_TEXT_KEY("Files", "Saved game", SavedGameFile),
 };
 
+#define TOVK_RANGE_KEY(section, key, member, lowest, highest) \
+  {                                                           \
+    section, key,                                             \
+        [](GameState& s, const char* v) {                     \
+          ReadInRange(v, s.member, lowest, highest);          \
+          return true;                                        \
+        },                                                    \
+        [](const GameState& s) { return Number(s.member); }   \
+  }
+
+// The sound's own section; a file without it keeps the defaults (sound on,
+// copy by ear off).
+const SettingsKey kSoundKeys[] = {
+    TOVK_FLAG_KEY("Sound", "Sound", Sound.on),
+    TOVK_RANGE_KEY("Sound", "Volume", Sound.volume, 0, 100),
+    TOVK_RANGE_KEY("Sound", "Noise", Sound.noise, 0, 100),
+    {"Sound", "Filter",
+     [](GameState& s, const char* v) {
+       ReadFilter(v, s.Sound.filter);
+       return true;
+     },
+     [](const GameState& s) { return s.Sound.filter; }},
+    TOVK_RANGE_KEY("Sound", "Speech rate", Sound.speechRate, 50, 200),
+    TOVK_FLAG_KEY("Sound", "Copy by ear", Sound.copyByEar),
+    TOVK_FLAG_KEY("Sound", "Monitor", Sound.monitor),
+};
+
+#undef TOVK_RANGE_KEY
 #undef TOVK_INT_KEY
 #undef TOVK_FLAG_KEY
 #undef TOVK_TEXT_KEY
@@ -254,6 +298,8 @@ void ReadSettingsText(GameState& s, std::string_view text) {
   CSimpleIniA ini;  // section and key names match without regard to case
   const std::string utf8 = NormalisedLines(text);
   if (ini.LoadData(utf8.data(), utf8.size()) < 0) return;
+  for (const SettingsKey& key : kSoundKeys)
+    key.read(s, ini.GetValue(key.section, key.key, nullptr));
   for (const SettingsKey& key : kKeys) {
     if (!key.read(s, ini.GetValue(key.section, key.key, nullptr))) return;
   }
@@ -271,6 +317,9 @@ std::string SettingsFileText(const GameState& s, std::string_view existing) {
   const std::string utf8 = NormalisedLines(existing);
   ini.LoadData(utf8.data(), utf8.size());
   for (const SettingsKey& key : kKeys) {
+    ini.SetValue(key.section, key.key, key.write(s).c_str());
+  }
+  for (const SettingsKey& key : kSoundKeys) {
     ini.SetValue(key.section, key.key, key.write(s).c_str());
   }
   std::string out;

@@ -22,13 +22,16 @@ constexpr std::array<std::pair<std::string_view, Field>, 5> kFields{{
     {"section", Field::Section},
 }};
 
-constexpr std::array<std::pair<std::string_view, Setting>, 6> kOptions{{
+constexpr std::array<std::pair<std::string_view, Setting>, 9> kOptions{{
     {"autodetect", Setting::AutoDetect},
     {"autoclear", Setting::AutoClear},
     {"assist", Setting::Assist},
     {"silentmode", Setting::SilentMode},
     {"autosave", Setting::AutoSave},
     {"debug", Setting::Debug},
+    {"sound", Setting::Sound},
+    {"copybyear", Setting::CopyByEar},
+    {"monitor", Setting::Monitor},
 }};
 
 // The first word of `text` and the rest after it, without blanks at either end.
@@ -155,7 +158,7 @@ TermCommand ParseSet(TermCommand command, const std::string& arguments) {
   }
   return Invalid(std::move(command),
                  "set takes Mycall, Mycheck, power, AutoDetect, AutoClear, Assist, SilentMode, "
-                 "AutoSave, Debug, SectionPosition, Filter or Noise");
+                 "AutoSave, Debug, SectionPosition, Filter, Noise, Sound, CopyByEar or Monitor");
 }
 
 // "export cabrillo FILE" / "export adif FILE": the file name as typed.

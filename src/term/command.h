@@ -38,8 +38,11 @@ enum class Setting {
   AutoSave,
   Debug,
   SectionPosition,
-  Filter,  // the receiver filter of the sound files: `value` "2.4", "2.7", "3.0" or "off"
-  Noise,   // their band noise: `number` 0..100
+  Filter,  // the receiver filter: `value` "2.4", "2.7", "3.0" or "off"
+  Noise,   // the band noise: `number` 0..100
+  Sound,   // the sound on or off: `on`
+  CopyByEar,
+  Monitor,
 };
 
 struct TermCommand {

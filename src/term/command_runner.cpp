@@ -46,20 +46,27 @@ SettingsChange ChangeOf(const GameState& s, const TermCommand& command) {
       change.debug = command.on;
       break;
     case Setting::Filter:
+      change.sound = s.Sound;
+      change.sound->filter = command.value;
+      break;
     case Setting::Noise:
-      break;  // the sound's, not the game's
+      change.sound = s.Sound;
+      change.sound->noise = command.number;
+      break;
+    case Setting::Sound:
+      change.sound = s.Sound;
+      change.sound->on = command.on;
+      break;
+    case Setting::CopyByEar:
+      change.sound = s.Sound;
+      change.sound->copyByEar = command.on;
+      break;
+    case Setting::Monitor:
+      change.sound = s.Sound;
+      change.sound->monitor = command.on;
+      break;
   }
   return change;
-}
-
-// `set Filter` and `set Noise`: the band of the sound files.
-void ChangeSound(const TermCommand& command, audio::BandSettings* sound) {
-  if (sound == nullptr) return;
-  if (command.setting == Setting::Noise) {
-    sound->noise = command.number;
-    return;
-  }
-  if (const auto width = audio::FilterWidthNamed(command.value)) sound->filter = *width;
 }
 
 template <std::size_t N>
@@ -74,8 +81,7 @@ std::string Joined(const std::array<std::string, N>& texts, const std::string& s
 
 }  // namespace
 
-void RunCommand(Session& session, TermScreen& screen, const TermCommand& command,
-                audio::BandSettings* sound) {
+void RunCommand(Session& session, TermScreen& screen, const TermCommand& command) {
   Game& g = session.game();
   switch (command.kind) {
     case CommandKind::Empty:
@@ -86,15 +92,9 @@ void RunCommand(Session& session, TermScreen& screen, const TermCommand& command
       return screen.Print(tag::kError, "unknown command: " + command.text);
     case CommandKind::Invalid:
       return screen.Print(tag::kError, command.error);
-    case CommandKind::Run: {
-      // A restored incoming window is shown again, not heard again.
-      const bool restoring = command.command == Command::RestoreGame;
-      if (restoring) screen.SetListening(false);
-      const bool ran = session.Run(command.command, command.input);
-      screen.SetListening(true);
-      if (!ran) screen.Print(tag::kOff, command.text);
+    case CommandKind::Run:
+      if (!session.Run(command.command, command.input)) screen.Print(tag::kOff, command.text);
       return;
-    }
     case CommandKind::Status:
       return screen.Print(tag::kStatus, Joined(g.statusPanel, " "));
     case CommandKind::Fields:
@@ -104,8 +104,6 @@ void RunCommand(Session& session, TermScreen& screen, const TermCommand& command
       return screen.Print(result.ok ? tag::kShow : tag::kError, result.text);
     }
     case CommandKind::Set:
-      if (command.setting == Setting::Filter || command.setting == Setting::Noise)
-        return ChangeSound(command, sound);
       return session.ApplySettings(ChangeOf(g, command));
   }
 }

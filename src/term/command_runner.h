@@ -4,16 +4,13 @@
 #pragma once
 
 #include "app/session.h"
-#include "audio/band_settings.h"
 #include "term/command.h"
 #include "term/term_screen.h"
 
 namespace tovk::term {
 
-// Runs `command` and prints what it answers through `screen`; `set Filter`
-// and `set Noise` change `sound`.
-void RunCommand(Session& session, TermScreen& screen, const TermCommand& command,
-                audio::BandSettings* sound = nullptr);
+// Runs `command` and prints what it answers through `screen`.
+void RunCommand(Session& session, TermScreen& screen, const TermCommand& command);
 
 // The status bar's label panels, which the window carries in its layout:
 // the game's copy holds them from the start.

@@ -21,7 +21,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 11> kTermina
     {"fields", "the five entry fields"},
     {"show NAME[i]", "a variable of the game by its name"},
     {"set NAME VALUE", "Mycall, Mycheck, power, AutoDetect, AutoClear, Assist, SilentMode,"},
-    {"", "AutoSave, Debug, SectionPosition, Filter, Noise"},
+    {"", "AutoSave, Debug, SectionPosition, Filter, Noise, Sound, CopyByEar, Monitor"},
     {"export cabrillo FILE", "write the log as a Cabrillo file"},
     {"export adif FILE", "write the log as an ADIF file"},
 }};

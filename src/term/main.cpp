@@ -100,24 +100,21 @@ int Play(const Options& options) {
 
   // The start-up of the window, without the window; a game restored at
   // start is shown, not heard.
-  screen.SetListening(false);
   session.Start();
   const std::uint64_t seed = options.seed.value_or(tovk::ClockSeed());
   random.Seed(seed);
   session.Shown();
   session.OfferRecovery();
-  screen.SetListening(true);
 
-  tovk::audio::BandSettings sound;
   std::unique_ptr<tovk::term::SoundOutput> soundFiles;
   if (!options.wavFolder.empty())
-    soundFiles = tovk::term::StartSoundFiles(screen, session, options.wavFolder, seed, sound);
+    soundFiles = tovk::term::StartSoundFiles(screen, session, options.wavFolder, seed);
 
   while (!session.Ended()) {
     // The end of the input leaves the recovery copy, as a killed program would.
     const auto line = input.Next();
     if (!line) return 0;
-    tovk::term::RunCommand(session, screen, tovk::term::ParseCommand(*line), &sound);
+    tovk::term::RunCommand(session, screen, tovk::term::ParseCommand(*line));
   }
   return 0;
 }

@@ -23,11 +23,18 @@ std::string HourStart(int hour) {
   return buffer;
 }
 
+// "  accuracy 94%  checked 1234" for a run copied by ear.
+std::string CheckedText(const PracticeRun& run) {
+  if (!run.accuracy || !run.checkedScore) return {};
+  return "  accuracy " + std::to_string(*run.accuracy) + "%  checked " +
+         std::to_string(*run.checkedScore);
+}
+
 std::string RunLine(const PracticeRun& run) {
   return "Run " + run.when + "  " + run.call + "  " + std::to_string(run.power) + " W  " +
          std::to_string(run.contacts) + " QSOs  " + std::to_string(run.sections) +
          " sections  score " + std::to_string(run.score) + "  dupes " + std::to_string(run.dupes) +
-         "  lids " + std::to_string(run.lids) + "  op " + run.operatingTime;
+         "  lids " + std::to_string(run.lids) + "  op " + run.operatingTime + CheckedText(run);
 }
 
 }  // namespace

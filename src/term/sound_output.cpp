@@ -25,7 +25,7 @@ class SpokenLineFiles final : public SoundOutput {
 
 std::unique_ptr<SoundOutput> StartSoundFiles(TermScreen& screen, const Session& session,
                                              const std::filesystem::path& folder,
-                                             std::uint64_t seed, const audio::BandSettings& sound) {
+                                             std::uint64_t seed) {
   auto output = std::make_unique<SpokenLineFiles>(folder, seed);
   if (!output->Speech().Ready()) {
     screen.Print(tag::kMessage,
@@ -33,8 +33,11 @@ std::unique_ptr<SoundOutput> StartSoundFiles(TermScreen& screen, const Session& 
     return nullptr;
   }
   screen.SetIncomingListener(
-      [&screen, &session, &sound, files = &output->Files()](const std::string& line) {
-        const auto written = files->Write(line, session.game(), sound);
+      [&screen, &session, files = &output->Files()](const std::string& line) {
+        // With the sound off nothing is heard.
+        const GameState& g = session.game();
+        if (!g.Sound.on) return;
+        const auto written = files->Write(line, g, audio::BandSettingsOf(g.Sound));
         if (!written.name.empty()) screen.Print(tag::kWav, written.name);
         if (!written.error.empty()) screen.Print(tag::kError, written.error);
         if (!written.message.empty()) screen.Print(tag::kMessage, written.message);

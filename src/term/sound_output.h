@@ -25,6 +25,6 @@ class SoundOutput {
 // goes on without sound).
 std::unique_ptr<SoundOutput> StartSoundFiles(TermScreen& screen, const Session& session,
                                              const std::filesystem::path& folder,
-                                             std::uint64_t seed, const audio::BandSettings& sound);
+                                             std::uint64_t seed);
 
 }  // namespace tovk::term

@@ -19,7 +19,6 @@ void TermScreen::AppendLine(MemoId memo, const std::string& line) {
   switch (memo) {
     case MemoId::Incoming:
       Print(tag::kIncoming, line);
-      if (listener_ && listening_ && !ended_) listener_(line);
       return;
     case MemoId::Log:
       Print(tag::kLog, line);
@@ -28,6 +27,15 @@ void TermScreen::AppendLine(MemoId memo, const std::string& line) {
       Print(tag::kOutgoing, line);
       return;
   }
+}
+
+void TermScreen::HearLine(const std::string& line, const std::string& shown) {
+  Print(tag::kIncoming, shown);
+  if (listener_ && !ended_) listener_(line);
+}
+
+void TermScreen::RevealLines(const std::vector<HiddenLine>& lines) {
+  for (const HiddenLine& line : lines) Print(tag::kRevealed, line.text);
 }
 
 void TermScreen::ShowMessage(const std::string& text) {
@@ -67,9 +75,10 @@ void TermScreen::RunSettingsDialog(SettingsPage page) {
   settings_->ApplySettings(change);
 }
 
-void TermScreen::ShowResults(const ResultsSummary& results,
+void TermScreen::ShowResults(const ResultsSummary& results, const LogCheck& check,
                              const std::vector<PracticeRun>& history) {
   for (const std::string& line : ResultsLines(results, history)) Print(tag::kResults, line);
+  for (const std::string& line : LogCheckLines(check)) Print(tag::kResults, line);
 }
 
 }  // namespace tovk::term

@@ -23,6 +23,7 @@ namespace tovk::term {
 // The tags that start every output line.
 namespace tag {
 constexpr std::string_view kIncoming = "in  | ";
+constexpr std::string_view kRevealed = "rev | ";
 constexpr std::string_view kWav = "wav | ";
 constexpr std::string_view kOutgoing = "out | ";
 constexpr std::string_view kLog = "log | ";
@@ -52,20 +53,23 @@ class TermScreen final : public NullScreenOf<FrontEnd> {
   // The quit flow has ended the program.
   bool Ended() const { return ended_; }
 
-  // Hears every line appended to the incoming window, right after it is
-  // printed, while listening (the sound files); a restored window is not heard.
+  // Hears every line another station says, right after it is printed (the
+  // sound files).
   using IncomingListener = std::function<void(const std::string&)>;
   void SetIncomingListener(IncomingListener listener) { listener_ = std::move(listener); }
-  void SetListening(bool listening) { listening_ = listening; }
 
   void AppendLine(MemoId memo, const std::string& line) override;
+  void HearLine(const std::string& line, const std::string& shown) override;
+  // Each line heard but not shown, as `rev` lines.
+  void RevealLines(const std::vector<HiddenLine>& lines) override;
   void ShowMessage(const std::string& text) override;
   bool AskYesNo(const std::string& question) override;
   std::optional<std::string> ChooseFile(const FileRequest& request) override;
   void RunSettingsDialog(SettingsPage page) override;
   void EndProgram() override { ended_ = true; }
   // The summary as `res` lines.
-  void ShowResults(const ResultsSummary& results, const std::vector<PracticeRun>& history) override;
+  void ShowResults(const ResultsSummary& results, const LogCheck& check,
+                   const std::vector<PracticeRun>& history) override;
 
  private:
   std::ostream& out_;
@@ -73,7 +77,6 @@ class TermScreen final : public NullScreenOf<FrontEnd> {
   SettingsEditor* settings_ = nullptr;  // not owned
   bool ended_ = false;
   IncomingListener listener_;
-  bool listening_ = true;
 };
 
 }  // namespace tovk::term

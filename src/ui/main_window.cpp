@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "ui/about_dialog.h"
@@ -15,6 +16,7 @@
 #include "ui/help_viewer.h"
 #include "ui/key_map.h"
 #include "ui/settings_dialog.h"
+#include "ui/sound_output.h"
 
 namespace tovk::ui {
 namespace {
@@ -65,6 +67,14 @@ MainWindow::MainWindow(const WindowSetup& setup, RandomSource& random, QWidget* 
   BuildLayout();
   ConnectControls();
   autoCqTimer_.setInterval(1000);
+  if (setup.playSound) {
+    sound_ = std::make_unique<SoundOutput>();
+    // Said once, on a line of its own under the window, never in a box.
+    connect(sound_.get(), &SoundOutput::problem, this, [this](const QString& text) {
+      soundProblem_ = text;
+      statusBar()->showMessage(text);
+    });
+  }
   settingsDialog_ = [this](SettingsPage page, QWidget* parent) {
     ExecSettingsDialog(session_, page, parent);
   };
@@ -110,8 +120,12 @@ void MainWindow::AddMenuEntries(QWidget* menu, Menu which) {
       menu->addAction(submenu->menuAction());
       continue;
     }
-    auto* action = new QAction(caption, menu);
     const Command command = *entry.command;
+    // An entry with a key of its own names it, as menus do.
+    const std::string key = KeyTextOf(command);
+    auto* action =
+        new QAction(key.empty() ? caption : caption + u'\t' + QString::fromStdString(key), menu);
+    action->setObjectName(QString::fromLatin1(RowOf(command).name));
     connect(action, &QAction::triggered, this, [this, command] {
       // Quitting from the menu keeps the window's place for the next start.
       if (command == Command::Qrt) CaptureLook();

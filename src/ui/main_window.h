@@ -12,6 +12,7 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "app/front_end.h"
@@ -25,6 +26,7 @@
 namespace tovk::ui {
 
 class HelpViewer;
+class SoundOutput;
 class ResultsDialog;
 class AboutBox;
 
@@ -32,6 +34,9 @@ class AboutBox;
 // how the random source is seeded when the window is first shown.
 struct WindowSetup : SessionSetup {
   std::function<void()> seedRandom;
+  // The band is played on the desktop's sound server (the tests' windows
+  // stay silent unless they ask for it).
+  bool playSound = true;
 };
 
 class MainWindow : public QMainWindow, public FrontEnd {
@@ -82,6 +87,9 @@ class MainWindow : public QMainWindow, public FrontEnd {
   AboutBox* About();
   HelpViewer* HelpWindow();
   ResultsDialog* ResultsWindow() const { return results_; }  // null until first shown
+  SoundOutput* Sound() const { return sound_.get(); }        // null for a silent window
+  // What the window said about its sound (the status line); empty while all is well.
+  QString SoundProblem() const { return soundProblem_; }
   // Shows every gathered line in the three text windows at once.
   void FlushMemos();
 
@@ -106,12 +114,17 @@ class MainWindow : public QMainWindow, public FrontEnd {
   void EndProgram() override;
 
   // --- FrontEnd ---
-  void ShowResults(const ResultsSummary& results, const std::vector<PracticeRun>& history) override;
+  void ShowResults(const ResultsSummary& results, const LogCheck& check,
+                   const std::vector<PracticeRun>& history) override;
   void ShowHelp(HelpTopic topic) override;
   void ShowKeyList() override;
   void ShowAbout() override;
   void ShowLook(const WindowLook& look) override;
   void MoveFocus(FocusMove move) override;
+  void HearLine(const std::string& line, const std::string& shown) override;
+  void TransmitLine(const std::string& line) override;
+  void RevealLines(const std::vector<HiddenLine>& lines) override;
+  void ShowSound(const SoundOptions& sound) override;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -151,6 +164,8 @@ class MainWindow : public QMainWindow, public FrontEnd {
   AboutBox* about_ = nullptr;         // made at first request, shown again on each
   HelpViewer* helpViewer_ = nullptr;  // one help window, made at first request, reused
   ResultsDialog* results_ = nullptr;  // one results summary, refreshed on each showing
+  std::unique_ptr<SoundOutput> sound_;
+  QString soundProblem_;
 };
 
 }  // namespace tovk::ui

@@ -11,6 +11,7 @@
 #include "ui/colours.h"
 #include "ui/file_dialogs.h"
 #include "world/section_map_names.h"
+#include "ui/sound_output.h"
 
 namespace tovk::ui {
 namespace {
@@ -27,6 +28,25 @@ void MainWindow::FlushMemos() {
 
 void MainWindow::AppendLine(MemoId memo, const std::string& line) {
   Memo(memo)->AppendLine(Q(line));
+}
+
+void MainWindow::HearLine(const std::string& line, const std::string& shown) {
+  Memo(MemoId::Incoming)->AppendLine(Q(shown));
+  if (sound_) sound_->Hear(line, game());
+}
+
+void MainWindow::TransmitLine(const std::string& line) {
+  Memo(MemoId::Outgoing)->AppendLine(Q(line));
+  if (sound_) sound_->Transmit(line, game());
+}
+
+void MainWindow::RevealLines(const std::vector<HiddenLine>& lines) {
+  for (const HiddenLine& line : lines)
+    Memo(MemoId::Incoming)->ReplaceLine(line.place, Q(line.text));
+}
+
+void MainWindow::ShowSound(const SoundOptions& sound) {
+  if (sound_) sound_->SetSound(sound);
 }
 
 void MainWindow::ClearLines(MemoId memo) {

@@ -12,11 +12,11 @@
 
 namespace tovk::ui {
 
-void MainWindow::ShowResults(const ResultsSummary& results,
+void MainWindow::ShowResults(const ResultsSummary& results, const LogCheck& check,
                              const std::vector<PracticeRun>& history) {
   FlushMemos();
   if (results_ == nullptr) results_ = new ResultsDialog(this);
-  results_->SetResults(results, history);
+  results_->SetResults(results, history, check);
   results_->show();
   results_->raise();
   results_->activateWindow();

@@ -3,6 +3,7 @@
 
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTextBlock>
 
 namespace tovk::ui {
 
@@ -27,6 +28,21 @@ void MemoView::ClearLines() {
   flushTimer_.stop();
   shownLines_ = 0;
   clear();
+}
+
+void MemoView::ReplaceLine(int index, const QString& line) {
+  if (index < 0 || index >= LineCount()) return;
+  if (index >= shownLines_) {
+    pending_[index - shownLines_] = line;
+    return;
+  }
+  // The window keeps one block per line, unless it shows a single empty
+  // line, which has no text to replace.
+  const QTextBlock block = document()->findBlockByNumber(index);
+  if (!block.isValid()) return;
+  QTextCursor cursor(block);
+  cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  cursor.insertText(line);
 }
 
 void MemoView::Flush() {

@@ -18,6 +18,9 @@ class MemoView : public QPlainTextEdit {
 
   void AppendLine(const QString& line);
   void ClearLines();
+  // Puts `line` in place of the line at `index` (0 for the first); nothing
+  // when the window has no such line.
+  void ReplaceLine(int index, const QString& line);
   // Shows the lines gathered so far at once (before a modal box opens, and
   // on the next turn of the event loop).
   void Flush();

@@ -25,9 +25,9 @@ const char* const kFigureNames[] = {"Contacts", "Sections", "Score",         "Q/
                                     "Dupes",    "Lids",     "Operating time"};
 constexpr int kFigureCount = 7;
 
-const char* const kHistoryColumns[] = {"Run",   "Call",  "Power", "QSOs",   "Sections",
-                                       "Score", "Dupes", "Lids",  "Op time"};
-constexpr int kHistoryColumnCount = 9;
+const char* const kHistoryColumns[] = {"Run",   "Call", "Power",   "QSOs",   "Sections", "Score",
+                                       "Dupes", "Lids", "Op time", "Copied", "Checked"};
+constexpr int kHistoryColumnCount = 11;
 
 QString Q(const std::string& text) {
   return QString::fromStdString(text);
@@ -56,7 +56,9 @@ QStringList RunCells(const PracticeRun& run) {
           Q(FormatScore(run.score)),
           QString::number(run.dupes),
           QString::number(run.lids),
-          Q(run.operatingTime)};
+          Q(run.operatingTime),
+          run.accuracy ? QString::number(*run.accuracy) + u'%' : QString(),
+          run.checkedScore ? Q(FormatScore(*run.checkedScore)) : QString()};
 }
 
 QGroupBox* Group(const QString& title, QWidget* parent) {
@@ -127,6 +129,16 @@ ResultsDialog::ResultsDialog(QWidget* parent) : QDialog(parent) {
   top->addLayout(right, 1);
   column->addLayout(top);
 
+  auto* logCheck = Group(QStringLiteral("Log check (copied by ear)"), this);
+  logCheckGroup_ = logCheck;
+  auto* logCheckColumn = new QVBoxLayout(logCheck);
+  logCheck_ = new QLabel(logCheck);
+  logCheck_->setObjectName(QStringLiteral("LogCheck"));
+  logCheck_->setWordWrap(true);
+  logCheck_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  logCheckColumn->addWidget(logCheck_);
+  column->addWidget(logCheck);
+
   auto* rate = Group(QStringLiteral("Rate"), this);
   auto* rateColumn = new QVBoxLayout(rate);
   chart_ = new RateChart(rate);
@@ -167,8 +179,13 @@ ResultsDialog::ResultsDialog(QWidget* parent) : QDialog(parent) {
   resize(660, 720);
 }
 
-void ResultsDialog::SetResults(const ResultsSummary& summary,
-                               const std::vector<PracticeRun>& runs) {
+void ResultsDialog::SetResults(const ResultsSummary& summary, const std::vector<PracticeRun>& runs,
+                               const LogCheck& check) {
+  QStringList checkLines;
+  for (const std::string& line : LogCheckLines(check)) checkLines.append(Q(line));
+  logCheck_->setText(checkLines.join(u'\n'));
+  logCheckGroup_->setVisible(!checkLines.isEmpty());
+
   const auto values = FigureValues(summary);
   for (int i = 0; i < kFigureCount; ++i) figures_[i].second->setText(values[i]);
   unread_->setVisible(summary.unreadLines > 0);
@@ -206,6 +223,10 @@ QString ResultsDialog::FiguresText() const {
   lines.append(bands.join(u' '));
   lines.append(needed_->text());
   return lines.join(u'\n');
+}
+
+QString ResultsDialog::LogCheckText() const {
+  return logCheckGroup_->isVisibleTo(this) ? logCheck_->text() : QString();
 }
 
 bool ResultsDialog::SaveChart(const QString& file) const {

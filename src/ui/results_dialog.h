@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/log_check.h"
 #include "persist/practice_history.h"
 #include "persist/results.h"
 
@@ -27,8 +28,10 @@ class ResultsDialog : public QDialog {
  public:
   explicit ResultsDialog(QWidget* parent = nullptr);
 
-  // Shows these results and runs (oldest first, as the history file holds them).
-  void SetResults(const ResultsSummary& summary, const std::vector<PracticeRun>& runs);
+  // Shows these results and runs (oldest first, as the history file holds
+  // them), and the log check of the contacts copied by ear.
+  void SetResults(const ResultsSummary& summary, const std::vector<PracticeRun>& runs,
+                  const LogCheck& check = {});
 
   // Writes the chart as a PNG picture, replacing `file` only once the
   // picture is complete. False when it could not be written.
@@ -37,7 +40,8 @@ class ResultsDialog : public QDialog {
   // The parts the tests look at.
   RateChart* Chart() const { return chart_; }
   QTableWidget* HistoryTable() const { return history_; }
-  QString FiguresText() const;  // figures, bands and needed sections as shown
+  QString FiguresText() const;   // figures, bands and needed sections as shown
+  QString LogCheckText() const;  // the log check as shown; empty when it is hidden
   QPushButton* SaveChartButton() const { return saveChart_; }
 
   // Asks for the file name; the tests answer instead of a dialog.
@@ -51,6 +55,8 @@ class ResultsDialog : public QDialog {
   QLabel* unread_ = nullptr;
   std::vector<QLabel*> bandCounts_;
   QLabel* needed_ = nullptr;
+  QWidget* logCheckGroup_ = nullptr;
+  QLabel* logCheck_ = nullptr;
   RateChart* chart_ = nullptr;
   QPushButton* saveChart_ = nullptr;
   QTableWidget* history_ = nullptr;

@@ -17,6 +17,7 @@
 #include <filesystem>
 
 #include "ui/colours.h"
+#include "ui/sound_page.h"
 
 #include "ui/upper_case.h"
 
@@ -148,6 +149,8 @@ SettingsDialog::SettingsDialog(SettingsEditor& editor, QWidget* parent)
   notebook_->addTab(BuildMyStationPage(), QStringLiteral("My station"));
   notebook_->addTab(BuildColoursPage(), QStringLiteral("Colours"));
   notebook_->addTab(BuildMiscPage(), QStringLiteral("Misc"));
+  soundPage_ = new SoundPage(editor_, notebook_);
+  notebook_->addTab(soundPage_, QStringLiteral("Sound"));
   notebook_->setCurrentIndex(static_cast<int>(SettingsPage::MyStation));
   column->addWidget(notebook_, 1);
 
@@ -319,6 +322,14 @@ void SettingsDialog::ConnectControls() {
       Apply(change);
     });
   }
+  // Copying by ear, the game never fills the fields: Auto detect is off.
+  connect(soundPage_, &SoundPage::copyByEarChanged, this, [this](bool on) {
+    if (on) {
+      const QSignalBlocker quiet(autodetect_);
+      autodetect_->setChecked(editor_.Settings().AutoDetect);
+    }
+    autodetect_->setEnabled(!on);
+  });
   connect(ok_, &QPushButton::clicked, this, [this] { Confirm(); });
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -369,6 +380,8 @@ void SettingsDialog::ShowSettings() {
   }
   autoclear_->setChecked(s.AutoClear);
   autodetect_->setChecked(s.AutoDetect);
+  autodetect_->setEnabled(!s.Sound.copyByEar);
+  soundPage_->ShowSettings();
   assist_->setChecked(s.Assist);
 
   PageChosen();

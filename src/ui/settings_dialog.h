@@ -1,6 +1,7 @@
 // The settings dialog: the timeout, the own station, the colours of the
 // section map and the main window, the fonts of the three text windows, the
-// saved-game file, the section panel's side and the operating options. It is
+// saved-game file, the section panel's side, the operating options and the
+// sound. It is
 // made for each opening and destroyed after; it edits the settings through
 // the narrow SettingsEditor, most at once, the callsign, check and timeout
 // on OK.
@@ -30,6 +31,8 @@ constexpr int kColourLabelCount = kColourItemCount;
 
 // The entries of the dialog's "Fonts" menu.
 enum class FontEntry { Incoming, Outgoing, Log };
+
+class SoundPage;
 
 class SettingsDialog : public QDialog {
   Q_OBJECT
@@ -62,6 +65,7 @@ class SettingsDialog : public QDialog {
   QCheckBox* SilentModeBox() const { return silentmode_; }
   QCheckBox* AutoSaveBox() const { return autosave_; }
   QCheckBox* DebugBox() const { return debug_; }
+  SoundPage* Sound() const { return soundPage_; }
   QPushButton* Label(ColourLabel label) const { return labels_[static_cast<int>(label)]; }
   QAction* FontsEntry(FontEntry entry) const { return fontEntries_[static_cast<int>(entry)]; }
   QMenuBar* Menu() const { return menu_; }
@@ -117,6 +121,7 @@ class SettingsDialog : public QDialog {
   QCheckBox* silentmode_ = nullptr;
   QCheckBox* autosave_ = nullptr;
   QCheckBox* debug_ = nullptr;
+  SoundPage* soundPage_ = nullptr;
   std::array<QPushButton*, kColourLabelCount> labels_{};
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;

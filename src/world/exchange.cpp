@@ -3,7 +3,10 @@
 // section from the pool; and the blank-padding of numbers.
 #include "world/station_pool.h"
 
+#include <string>
 #include <string_view>
+
+#include "world/text.h"
 
 namespace tovk {
 namespace {
@@ -71,6 +74,8 @@ void MakeExchange(Game& g) {
   g.Hissection = named ? g.SectionName[section].str() : std::string();
 
   g.Hischeck = CheckOfCallsign(g.Hiscall);
+  g.StationSent = {std::string(Trim(g.Hisnumber.str(), " ")), g.Hisprec.str(), g.Hiscall.str(),
+                   g.Hischeck.str(), g.Hissection.str()};
 }
 
 }  // namespace tovk

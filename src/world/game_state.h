@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "world/text.h"
 
@@ -131,6 +132,26 @@ struct OwnStation {
   int PowerFactor = 30;
 };
 
+// The five parts of an exchange as texts: as a station sent them, or as the
+// player logged them.
+struct ExchangeText {
+  std::string number;  // without the blanks the log pads it with
+  std::string prec;
+  std::string call;
+  std::string check;
+  std::string section;
+  friend bool operator==(const ExchangeText&, const ExchangeText&) = default;
+};
+
+// A contact copied by ear: what the player logged and what the station
+// really sent, for the log check.
+struct EarCopiedContact {
+  int serial = 0;  // the player's own serial number of the contact
+  ExchangeText logged;
+  ExchangeText sent;
+  friend bool operator==(const EarCopiedContact&, const EarCopiedContact&) = default;
+};
+
 // The other station and the contact in hand.
 struct ContactInHand {
   int StationIndex = 666;
@@ -146,6 +167,9 @@ struct ContactInHand {
   bool ExchangeSent = false;
   int CallAttempts = 0;
   bool StationHeard = false;
+  // The exchange the station in hand really sends, whatever the player
+  // types: what a contact copied by ear is checked against.
+  ExchangeText StationSent;
 };
 
 // A part of the exchange has been copied: received, and for the callsign and
@@ -184,6 +208,8 @@ struct LogAndScore {
   int SectionsWorked = 0;
   int DupeCount = 0;
   int ErrorCount = 0;
+  // Every contact logged while copying by ear, in the order logged.
+  std::vector<EarCopiedContact> EarCopied;
 };
 
 // The stations that may be heard, read from the station list.
@@ -210,6 +236,21 @@ struct Radio {
   int TenMetreZone = 9;
 };
 
+// The sound of the band and copying by ear, kept in the settings file's
+// [Sound] section.
+struct SoundOptions {
+  bool on = true;
+  int volume = 80;             // 0..100
+  int noise = 30;              // band noise 0..100
+  std::string filter = "2.7";  // the receiver filter in kHz: "2.4", "2.7", "3.0" or "off"
+  int speechRate = 100;        // percent of each voice's own rate, 50..200
+  // What other stations say is heard but not shown until the contact ends,
+  // and the entry fields hold only what the player typed.
+  bool copyByEar = false;
+  bool monitor = false;  // the player's own transmissions are heard too
+  friend bool operator==(const SoundOptions&, const SoundOptions&) = default;
+};
+
 // The options kept in the settings file and set in the settings dialog.
 struct Options {
   bool Debug = false;
@@ -230,7 +271,14 @@ struct Options {
   int TimeoutMinutes = 0;
   // The main window's look.
   WindowLook Look;
+  SoundOptions Sound;
 };
+
+// The game fills the entry fields with what was copied: Auto detect on, and
+// not copying by ear.
+inline bool AutoDetecting(const Options& o) {
+  return o.AutoDetect && !o.Sound.copyByEar;
+}
 
 // The whole contest, one object made of the groups above, each member by the
 // game's established name.

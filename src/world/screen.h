@@ -74,7 +74,7 @@ constexpr int kStatusPanelCount = 19;
 enum class NotebookPage { Qso = 0, Log = 1 };
 
 // Pages of the settings dialog.
-enum class SettingsPage { TimeOut = 0, MyStation = 1, Colours = 2, Misc = 3 };
+enum class SettingsPage { TimeOut = 0, MyStation = 1, Colours = 2, Misc = 3, Sound = 4 };
 
 // A file dialog the game asks for.
 struct FileRequest {
@@ -118,6 +118,10 @@ class Screen {
 
   // The quit flow has finished: end the program.
   virtual void EndProgram() = 0;
+
+  // The contact in hand has been logged or cleared: what was heard of it
+  // but, copying by ear, not shown may be shown now.
+  virtual void ContactEnded() {}
 };
 
 }  // namespace tovk

@@ -53,7 +53,8 @@ TEST(CommandTable, menusHoldTheirEntriesInOrderWithSeparators) {
   };
   EXPECT_EQ(captions(Menu::Bar), "Exit|Game|Settings|Help|");
   EXPECT_EQ(captions(Menu::Game),
-            "Start|-|Save|Restore|-|New|-|Export Cabrillo...|Export ADIF...|Results...|");
+            "Start|-|Save|Restore|-|New|-|Export Cabrillo...|Export ADIF...|Results...|-|"
+            "Sound on/off|");
   EXPECT_EQ(captions(Menu::Help), "Help|Help on help|Full text search|Search|Keys|-|About Tovk|");
 }
 

@@ -47,7 +47,8 @@ TEST_F(PracticeHistoryTest, firstRunCreatesHeaderAndLineBesideTheSettingsFile) {
             std::filesystem::path("/opt/tovk/tovk-history.csv"));
   ASSERT_TRUE(AppendPracticeHistory(file, g, "2024-11-16T21:30:00"));
   EXPECT_EQ(ReadAll(file),
-            "run,call,power,contacts,sections,score,dupes,lids,operating time\n"
+            "run,call,power,contacts,sections,score,dupes,lids,operating time,accuracy,"
+            "checked score\n"
             "2024-11-16T21:30:00,Q1AAA,1000,100,40,8000,3,7,23:05\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }
@@ -86,13 +87,18 @@ TEST_F(PracticeHistoryTest, readerKeepsTheLastRunsAndPassesOverDamage) {
   EXPECT_EQ(runs[1].operatingTime, "02:15");
 }
 
-TEST_F(PracticeHistoryTest, whatIsAppendedReadsBack) {
+TEST_F(PracticeHistoryTest, whatIsAppendedReadsBackWithOrWithoutALogCheck) {
   g.Mycall = "Q1,\"AA";
   ASSERT_TRUE(AppendPracticeHistory(file, g, "2024-11-16T21:30:00"));
-  ASSERT_TRUE(AppendPracticeHistory(file, g, "2024-11-17T21:30:00"));
+  PracticeRun checked = PracticeRunOf(g, "2024-11-17T21:30:00");
+  checked.accuracy = 93;
+  checked.checkedScore = 6400;
+  ASSERT_TRUE(AppendPracticeHistory(file, checked));
+  EXPECT_NE(ReadAll(file).find(",23:05,93,6400\n"), std::string::npos);
   std::vector<PracticeRun> runs = ReadPracticeHistory(file, 10);
   ASSERT_EQ(runs.size(), 2u);
-  EXPECT_EQ(runs[1], PracticeRunOf(g, "2024-11-17T21:30:00"));
+  EXPECT_EQ(runs[0], PracticeRunOf(g, "2024-11-16T21:30:00"));
+  EXPECT_EQ(runs[1], checked);
   EXPECT_TRUE(ReadPracticeHistory(folder / "none.csv", 10).empty());
 }
 

@@ -58,7 +58,16 @@ constexpr const char* kNewFileText =
     "Sections=65535\n"
     "\n"
     "[Files]\n"
-    "Saved game=tovk.sav\n";
+    "Saved game=tovk.sav\n"
+    "\n"
+    "[Sound]\n"
+    "Sound=1\n"
+    "Volume=80\n"
+    "Noise=30\n"
+    "Filter=2.7\n"
+    "Speech rate=100\n"
+    "Copy by ear=0\n"
+    "Monitor=0\n";
 
 GameState Read(const std::string& text) {
   GameState s;
@@ -93,6 +102,29 @@ TEST(SettingsFileTest, readsEveryFormOfValue) {
   EXPECT_EQ(s.Myprec, "B");
   EXPECT_EQ(s.Mycheck, "77");
   EXPECT_EQ(s.SavedGameFile, "/home/op/contest.sav");
+}
+
+TEST(SettingsFileTest, soundSectionIsReadInsideItsRangesAndAFileWithoutItKeepsTheDefaults) {
+  const GameState old = Read("[Calls]\nMycall=K9XYZ\n");
+  EXPECT_EQ(old.Sound, SoundOptions{});
+  EXPECT_TRUE(old.Sound.on);
+  EXPECT_FALSE(old.Sound.copyByEar);
+
+  const GameState s = Read(
+      "[Sound]\nSound=0\nVolume=55\nNoise=12\nFilter=2.4\nSpeech rate=150\n"
+      "Copy by ear=1\nMonitor=1\n");
+  EXPECT_EQ(s.Sound, (SoundOptions{false, 55, 12, "2.4", 150, true, true}));
+  const std::string written = SettingsFileText(s, "");
+  EXPECT_NE(written.find("[Sound]\nSound=0\nVolume=55\nNoise=12\nFilter=2.4\nSpeech rate=150\n"
+                         "Copy by ear=1\nMonitor=1\n"),
+            std::string::npos);
+
+  // Out of range: kept at the nearest end; no filter of the receiver: ignored.
+  const GameState wild = Read("[Sound]\nVolume=400\nNoise=-3\nSpeech rate=20\nFilter=5.0\n");
+  EXPECT_EQ(wild.Sound.volume, 100);
+  EXPECT_EQ(wild.Sound.noise, 0);
+  EXPECT_EQ(wild.Sound.speechRate, 50);
+  EXPECT_EQ(wild.Sound.filter, "2.7");
 }
 
 TEST(SettingsFileTest, sectionAndKeyNamesMatchWithoutRegardToCase) {

@@ -88,9 +88,15 @@ void RecordingScreen::EndProgram() {
   events.push_back("end");
   ended = true;
 }
-void RecordingScreen::ShowResults(const ResultsSummary& summary, const std::vector<PracticeRun>&) {
+void RecordingScreen::ShowResults(const ResultsSummary& summary, const LogCheck& check,
+                                  const std::vector<PracticeRun>&) {
   events.push_back("results");
   results.push_back(summary);
+  logChecks.push_back(check);
+}
+void RecordingScreen::RevealLines(const std::vector<HiddenLine>& lines) {
+  for (const HiddenLine& line : lines) events.push_back("rev|" + line.text);
+  revealed.insert(revealed.end(), lines.begin(), lines.end());
 }
 
 std::vector<std::string> RecordingScreen::TakeMessages() {

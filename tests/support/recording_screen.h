@@ -32,7 +32,18 @@ class RecordingScreen : public FrontEnd {
   void PaintAreaBox(int area, Colour colour) override;
   void DockSectionPanel(bool right) override;
   void EndProgram() override;
-  void ShowResults(const ResultsSummary& results, const std::vector<PracticeRun>& history) override;
+  void ShowResults(const ResultsSummary& results, const LogCheck& check,
+                   const std::vector<PracticeRun>& history) override;
+  void HearLine(const std::string& line, const std::string& shown) override {
+    heard.push_back(line);
+    AppendLine(MemoId::Incoming, shown);
+  }
+  void TransmitLine(const std::string& line) override {
+    transmitted.push_back(line);
+    AppendLine(MemoId::Outgoing, line);
+  }
+  void RevealLines(const std::vector<HiddenLine>& lines) override;
+  void ShowSound(const SoundOptions& sound) override { this->sound = sound; }
 
   // Everything the screen was told, one entry per call, e.g. "msg|Callsign not heard".
   std::vector<std::string> events;
@@ -49,6 +60,11 @@ class RecordingScreen : public FrontEnd {
   std::function<void(SettingsPage)> settingsDialog;
 
   std::vector<ResultsSummary> results;  // every results summary shown
+  std::vector<LogCheck> logChecks;      // and its log check
+  std::vector<HiddenLine> revealed;     // every line shown at a contact's end
+  std::vector<std::string> heard;       // every line heard, as said
+  std::vector<std::string> transmitted;
+  SoundOptions sound;  // as last shown
   bool ended = false;
   bool timerEnabled = false;
   bool sectionPanelRight = false;

@@ -104,5 +104,24 @@ TEST_F(CommandRunnerTest, settingPowerSideAndOptions) {
   EXPECT_TRUE(Printed().empty());
 }
 
+TEST_F(CommandRunnerTest, soundSettingsGoIntoTheGameAndCopyByEarPrintsHeardThenRevealed) {
+  Run("set Sound off");
+  Run("set Noise 12");
+  Run("set Filter 3.0");
+  Run("set Monitor on");
+  Run("set CopyByEar on");
+  EXPECT_EQ(g.Sound, (SoundOptions{false, 80, 12, "3.0", 100, true, true}));
+  EXPECT_FALSE(g.AutoDetect);
+  EXPECT_TRUE(Printed().empty());
+
+  // A station's line is heard, the game's own notice shown; the contact's
+  // end shows what was heard.
+  g.AppendLine(MemoId::Incoming, "Q1AAA UR 12 A K1AA Check 55 CT");
+  g.AppendLine(MemoId::Incoming, "*** No response");
+  Run("clr xchg");
+  EXPECT_EQ(Printed(), (Lines{"in  | (heard)", "in  | *** No response",
+                              "rev | Q1AAA UR 12 A K1AA Check 55 CT"}));
+}
+
 }  // namespace
 }  // namespace tovk::term

@@ -202,6 +202,24 @@ void MainWindowTest::appendedLinesShowInOrderAcrossBatches() {
   QCOMPARE(incoming->toPlainText(), QStringLiteral("three"));
 }
 
+void MainWindowTest::copiedByEarTheWindowShowsHeardUntilTheContactEndsThenTheLinesInPlace() {
+  WindowFixture f("[Sound]\nCopy by ear=1\n");
+  TestWindow& w = *f.window;
+  Game& g = w.game();
+  ui::MemoView* incoming = w.Memo(MemoId::Incoming);
+  g.ClearMemo(MemoId::Incoming);
+  g.AppendLine(MemoId::Incoming, "CQ CQ CQ DE K1AA");
+  g.AppendLine(MemoId::Incoming, "*** No response");  // the game's own notice stays shown
+  QCoreApplication::processEvents();
+  g.AppendLine(MemoId::Incoming, "Q1AAA UR 7 A K1AA Check 55 CT");  // not yet laid out
+  QCOMPARE(incoming->AllText(), QStringLiteral("(heard)\n*** No response\n(heard)"));
+
+  Click(w, Command::ClearContact);
+  QCOMPARE(incoming->AllText(), GameLines(g, MemoId::Incoming));
+  QCoreApplication::processEvents();
+  QCOMPARE(incoming->toPlainText(), GameLines(g, MemoId::Incoming));
+}
+
 void MainWindowTest::boxesShowTheLinesWrittenBeforeThem() {
   WindowFixture f;
   TestWindow& w = *f.window;

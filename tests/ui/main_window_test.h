@@ -18,6 +18,7 @@ class MainWindowTest : public QObject {
   void rightClickClearsIncomingAndOutgoingOnly();
   void bandChoiceAndNotebookPageReachTheGame();
   void appendedLinesShowInOrderAcrossBatches();
+  void copiedByEarTheWindowShowsHeardUntilTheContactEndsThenTheLinesInPlace();
   void boxesShowTheLinesWrittenBeforeThem();
   void timerTickDuringAnotherActionsBoxIsSkipped();
 };

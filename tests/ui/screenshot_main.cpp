@@ -1,5 +1,6 @@
-// Takes pictures of the window for looking at by eye: at start, and after a
-// few contacts played through the buttons. Boxes are printed, not shown.
+// Takes pictures of the window for looking at by eye: at start, after a few
+// contacts played through the buttons, the settings' "Sound" page and a
+// contact copied by ear. Boxes are printed, not shown.
 // Usage: tovk_ui_screenshot DIR (run under a display or offscreen).
 #include <QApplication>
 #include <QDir>
@@ -10,6 +11,8 @@
 #include <iostream>
 
 #include "ui/main_window.h"
+#include "ui/settings_dialog.h"
+#include "ui/sound_page.h"
 #include "world/random.h"
 
 namespace {
@@ -49,6 +52,7 @@ int main(int argc, char* argv[]) {
   setup.seedRandom = [&random] { random.Seed(1977); };
   setup.folder = folder.path().toStdString();
   setup.settingsFile = setup.folder / "tovk.ini";
+  setup.playSound = false;
   QuietWindow window(setup, random);
   window.Create();
   window.show();
@@ -66,5 +70,17 @@ int main(int argc, char* argv[]) {
   std::cout << "contacts: " << g.Mynumber - 1 << "\n";
   if (!Save(window, out + "/contacts.png")) return 1;
   window.Notebook()->setCurrentIndex(1);
-  return Save(window, out + "/log.png") ? 0 : 1;
+  if (!Save(window, out + "/log.png")) return 1;
+
+  // The settings dialog's "Sound" page, and a contact copied by ear.
+  tovk::ui::SettingsDialog dialog(window.session(), &window);
+  dialog.ShowPage(tovk::SettingsPage::Sound);
+  dialog.show();
+  if (!Save(dialog, out + "/settings-sound.png")) return 1;
+  dialog.Sound()->CopyByEarBox()->setChecked(true);
+  dialog.close();
+  window.Notebook()->setCurrentIndex(0);
+  for (int attempt = 0; attempt < 200 && g.StationState != tovk::ssCalledMe; ++attempt)
+    Press(window, tovk::Command::CallCq);
+  return Save(window, out + "/copy-by-ear.png") ? 0 : 1;
 }

@@ -15,6 +15,7 @@
 #include "test_window.h"
 #include "ui/colours.h"
 #include "ui/settings_dialog.h"
+#include "ui/sound_page.h"
 #include "world/section_map.h"
 #include "world/sections.h"
 
@@ -361,6 +362,45 @@ void SettingsDialogTest::saveGameFieldChoosesTheFile() {
   QCOMPARE(w.fileRequests.size(), size_t(2));
   d->close();
   QCOMPARE(g.SavedGameFile, chosen);
+}
+
+void SettingsDialogTest::soundPageChangesTheSoundAtOnceAndCopyByEarTurnsAutoDetectOff() {
+  WindowFixture f("[Sound]\nVolume=40\nFilter=off\nMonitor=1\n");
+  TestWindow& w = *f.window;
+  Game& g = w.game();
+  auto d = Open(w, SettingsPage::Sound);
+  ui::SoundPage& page = *d->Sound();
+  QCOMPARE(d->Notebook()->currentWidget(), &page);
+  QCOMPARE(page.VolumeSlider()->value(), 40);
+  QCOMPARE(page.FilterBox()->currentText(), QStringLiteral("Off"));
+  QVERIFY(page.MonitorBox()->isChecked());
+  QCOMPARE(g.Sound,
+           (SoundOptions{true, 40, 30, "off", 100, false, true}));  // opening changes nothing
+
+  page.SoundOnBox()->click();
+  page.VolumeSlider()->setValue(65);
+  page.NoiseSlider()->setValue(5);
+  page.FilterBox()->setCurrentIndex(0);
+  emit page.FilterBox()->activated(0);
+  page.SpeechRateBox()->setValue(150);
+  page.MonitorBox()->click();
+  QCOMPARE(g.Sound, (SoundOptions{false, 65, 5, "2.4", 150, false, false}));
+
+  QVERIFY(g.AutoDetect);
+  QVERIFY(d->AutoDetectBox()->isEnabled());
+  page.CopyByEarBox()->click();
+  QVERIFY(g.Sound.copyByEar);
+  QVERIFY(!g.AutoDetect);
+  QVERIFY(!d->AutoDetectBox()->isChecked());
+  QVERIFY(!d->AutoDetectBox()->isEnabled());
+  d->OkButton()->click();
+  QVERIFY(w.questions.empty());
+
+  // The menu entry and its key turn the sound on and off.
+  w.RunCommand(Command::SoundOnOff);
+  QVERIFY(g.Sound.on);
+  QTest::keyClick(&w, Qt::Key_F12);
+  QVERIFY(!g.Sound.on);
 }
 
 void SettingsDialogTest::settingsMenuOpensMyStationAndEveryControlIsNamed() {

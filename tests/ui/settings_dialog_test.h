@@ -15,6 +15,7 @@ class SettingsDialogTest : public QObject {
   void cancelIsOfferedOnlyOnTheTimeOutPage();
   void openingLoadsTheGameAndRederivesPowerAndSide();
   void optionBoxesChangeTheGameAtOnce();
+  void soundPageChangesTheSoundAtOnceAndCopyByEarTurnsAutoDetectOff();
   void colourLabelsRecolourTheirPartsAndRepaintTheMap();
   void fontsMenuGivesATextWindowTheChosenFont();
   void saveGameFieldChoosesTheFile();

@@ -8,7 +8,7 @@
 
 namespace tovk::testing {
 
-WindowFixture::WindowFixture(const std::string& settings) {
+WindowFixture::WindowFixture(const std::string& settings, bool playSound) {
   std::filesystem::copy_file(TOVK_STATION_LIST, Folder() / "TOVK.SS");
   if (!settings.empty()) std::ofstream(SettingsFile(), std::ios::binary) << settings;
   ui::WindowSetup setup;
@@ -16,6 +16,7 @@ WindowFixture::WindowFixture(const std::string& settings) {
   setup.settingsFile = SettingsFile();
   setup.helpFile = Folder() / "tovk.hlp";
   setup.recoveryFile = Folder() / "tovk-recovery.sav";
+  setup.playSound = playSound;
   window = std::make_unique<TestWindow>(setup, random);
   window->Create();
   window->show();

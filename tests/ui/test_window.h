@@ -56,7 +56,9 @@ class TestWindow : public ui::MainWindow {
 // A folder with the station list and, when given, a settings file; the
 // window over it, created and shown.
 struct WindowFixture {
-  explicit WindowFixture(const std::string& settings = {});
+  // `playSound`: the window plays the band on the sound server (a test that
+  // records it starts its own).
+  explicit WindowFixture(const std::string& settings = {}, bool playSound = false);
 
   std::filesystem::path Folder() const;
   std::filesystem::path SettingsFile() const;

@@ -5,8 +5,7 @@
 namespace tovk::term {
 
 std::unique_ptr<SoundOutput> StartSoundFiles(TermScreen& screen, const Session&,
-                                             const std::filesystem::path&, std::uint64_t,
-                                             const audio::BandSettings&) {
+                                             const std::filesystem::path&, std::uint64_t) {
   screen.Print(tag::kMessage, "No sound: this build has no speech; the game goes on without sound");
   return nullptr;
 }

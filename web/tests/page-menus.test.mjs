@@ -124,7 +124,7 @@ test('results, keys, help and about open beside the game', async () => {
 
   await menu(page, 'Help', 'Keys');
   const keys = await page.waitForSelector(aria('Keys', 'dialog'));
-  assert.equal((await keys.$$('tr')).length, 22);
+  assert.equal((await keys.$$('tr')).length, 23);
   await (await inDialog(keys, 'OK', 'button')).click();
 
   await menu(page, 'Help', 'Help on help');

@@ -1,0 +1,59 @@
+// The band through the desktop's sound server: a QAudioSink in pull mode on
+// a thread of its own pulls blocks from the band player, which makes speech
+// on a thread of its own too. The window only posts requests to these
+// threads, so a slow, stalled or missing sound server never holds up a
+// button. No sound device or server, or no voice data: the game goes on
+// silent, and `problem` says so once.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QThread>
+#include <memory>
+#include <string>
+
+#include "audio/band_player.h"
+#include "world/game_state.h"
+
+namespace tovk::ui {
+
+class SinkThreadSide;
+
+class SoundOutput : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit SoundOutput(QObject* parent = nullptr);
+  ~SoundOutput() override;
+
+  // The settings in force: the sound on or off, the band, Monitor.
+  void SetSound(const SoundOptions& sound);
+
+  // Another station says `line` now.
+  void Hear(const std::string& line, const GameState& g);
+  // The player transmits `line`: what is heard stops.
+  void Transmit(const std::string& line, const GameState& g);
+
+  // The player, once the sound has been on; for tests and benchmarks.
+  audio::BandPlayer* Player() const { return player_.get(); }
+  // The sound is playing (on, and nothing has gone wrong).
+  bool Playing() const { return sound_.on && !failed_; }
+
+ signals:
+  // Said once, on the window's thread: why the game is silent.
+  void problem(const QString& text);
+
+ private:
+  void Fail(const QString& text);
+  void StartSink();
+  void StopSink();
+
+  SoundOptions sound_;
+  bool failed_ = false;
+  bool sinkRunning_ = false;
+  std::unique_ptr<audio::BandPlayer> player_;
+  QThread thread_;
+  SinkThreadSide* sink_ = nullptr;  // lives on thread_, deleted there
+};
+
+}  // namespace tovk::ui
