@@ -174,7 +174,9 @@ void PageFrontEnd::EndProgram() {
   tovk_page_end();
 }
 
-void PageFrontEnd::ShowResults(const ResultsSummary& results,
+// The page has no sound yet, so no contact is copied by ear there and its log
+// check is always empty.
+void PageFrontEnd::ShowResults(const ResultsSummary& results, const LogCheck& /*check*/,
                                const std::vector<PracticeRun>& history) {
   tovk_page_show_results(ResultsJson(results, history).c_str());
 }

@@ -36,7 +36,8 @@ class PageFrontEnd final : public FrontEnd {
   void EndProgram() override;
 
   // --- FrontEnd ---
-  void ShowResults(const ResultsSummary& results, const std::vector<PracticeRun>& history) override;
+  void ShowResults(const ResultsSummary& results, const LogCheck& check,
+                   const std::vector<PracticeRun>& history) override;
   void ShowHelp(HelpTopic topic) override;
   void ShowKeyList() override;
   void ShowAbout() override;
