@@ -111,15 +111,18 @@ int Play(const Options& options) {
     speech.emplace();
     if (speech->Ready()) {
       soundFiles.emplace(options.wavFolder, *speech, seed);
-      screen.SetIncomingListener([&](const std::string& line) {
-        // With the sound off nothing is heard.
+      // With the sound off nothing is heard; the player's own lines only
+      // with Monitor on.
+      const auto hear = [&](const std::string& line, bool own) {
         const tovk::GameState& g = session.game();
-        if (!g.Sound.on) return;
-        const auto written = soundFiles->Write(line, g, tovk::audio::BandSettingsOf(g.Sound));
+        if (!g.Sound.on || (own && !g.Sound.monitor)) return;
+        const auto written = soundFiles->Write(line, g, tovk::audio::BandSettingsOf(g.Sound), own);
         if (!written.name.empty()) screen.Print(tovk::term::tag::kWav, written.name);
         if (!written.error.empty()) screen.Print(tovk::term::tag::kError, written.error);
         if (!written.message.empty()) screen.Print(tovk::term::tag::kMessage, written.message);
-      });
+      };
+      screen.SetIncomingListener([hear](const std::string& line) { hear(line, false); });
+      screen.SetOutgoingListener([hear](const std::string& line) { hear(line, true); });
     } else {
       screen.Print(tovk::term::tag::kMessage,
                    "No sound: " + speech->Problem() + "; the game goes on without sound");
