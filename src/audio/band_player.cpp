@@ -69,6 +69,10 @@ bool BandPlayer::StartEngine() {
   engine_ = makeEngine_ ? makeEngine_() : nullptr;
   if (engine_ && engine_->Ready()) {
     renderer_.emplace(*engine_, renderSettings_);
+    // The engine's first words take it far longer than any after: said here,
+    // before any station needs them.
+    std::vector<std::int16_t> warmUp;
+    engine_->Say("ready", StationVoice("W1AW"), warmUp);
     return true;
   }
   silent_ = true;
@@ -77,6 +81,9 @@ bool BandPlayer::StartEngine() {
 }
 
 void BandPlayer::Work() {
+  // The engine starts at once, so the first answer does not wait for it.
+  StartEngine();
+  engineStarted_.store(true);
   std::unique_lock lock(jobsMutex_);
   for (;;) {
     jobsChanged_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
@@ -103,6 +110,7 @@ void BandPlayer::Work() {
 void BandPlayer::Fill(std::int16_t* out, std::size_t count) {
   const bool speechWaiting = mixer_.SpeechPending() > 0;
   mixer_.Fill(out, count);
+  samplesHanded_ += count;
   if (speechWaiting && speechHanded_.load() == 0)
     speechHanded_.store(std::chrono::steady_clock::now().time_since_epoch().count());
 }

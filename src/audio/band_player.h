@@ -54,10 +54,14 @@ class BandPlayer {
   bool Making() const;
   // Nothing being made, nothing left to hear.
   bool Quiet() const;
+  // The speech engine has started (or found it cannot speak).
+  bool EngineStarted() const { return engineStarted_.load(); }
 
   // --- The sound device's thread ---
   // The next `count` samples of the band.
   void Fill(std::int16_t* out, std::size_t count);
+  // Samples Fill has handed out so far.
+  std::uint64_t SamplesHanded() const { return samplesHanded_.load(); }
   // When Fill first handed out speech since the last transmission; the
   // clock's epoch while it has not.
   std::chrono::steady_clock::time_point FirstSpeechHanded() const;
@@ -98,8 +102,10 @@ class BandPlayer {
   std::optional<LineRenderer> renderer_;
   bool silent_ = false;  // the engine cannot speak
 
+  std::atomic<bool> engineStarted_{false};
   // Written by the sound device's thread, read by others.
   std::atomic<std::int64_t> speechHanded_{0};
+  std::atomic<std::uint64_t> samplesHanded_{0};
 
   std::thread worker_;
 };

@@ -44,6 +44,14 @@ std::optional<RenderedLine> BandSound::Hear(std::string_view line, const GameSta
   return RenderLine(renderer_, *planned);
 }
 
+std::optional<RenderedLine> BandSound::HearOwn(std::string_view line, const GameState& g) {
+  if (!engine_.Ready() || HearIncomingLine(line, g).sound == LineSound::Silence)
+    return std::nullopt;
+  ++linesHeard_;
+  const auto planned = PlanOwnLine(line, g, LineSeed(1));
+  return RenderLine(renderer_, *planned);
+}
+
 std::vector<std::int16_t> BandSound::MixLastLine(const RenderedLine& line) const {
   return MixLine(line.signal, settings, LineSeed(2));
 }

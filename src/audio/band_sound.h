@@ -51,6 +51,8 @@ class BandSound {
   // The sound of `line` as the game appends it to the incoming window, or
   // nothing for a line that is not speech or when there is no speech engine.
   std::optional<RenderedLine> Hear(std::string_view line, const GameState& g);
+  // The sound of a line the player transmits, in the player's own voice.
+  std::optional<RenderedLine> HearOwn(std::string_view line, const GameState& g);
 
   // The whole sound of the line heard last, band noise included, as its file keeps it.
   std::vector<std::int16_t> MixLastLine(const RenderedLine& line) const;

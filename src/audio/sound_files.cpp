@@ -8,10 +8,10 @@
 namespace tovk::audio {
 
 LineFilesOutcome SoundFiles::Write(std::string_view line, const GameState& g,
-                                   const BandSettings& settings) {
+                                   const BandSettings& settings, bool own) {
   if (failed_) return {};
   sound_.settings = settings;
-  const auto rendered = sound_.Hear(line, g);
+  const auto rendered = own ? sound_.HearOwn(line, g) : sound_.Hear(line, g);
   if (!rendered) return {};
   if (!rendered->ok) {
     failed_ = true;

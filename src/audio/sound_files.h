@@ -28,9 +28,11 @@ class SoundFiles {
   SoundFiles(std::filesystem::path folder, SpeechEngine& engine, std::uint64_t gameSeed)
       : folder_(std::move(folder)), sound_(engine, gameSeed) {}
 
-  // The sound of `line`, appended to the incoming window now, with the band
-  // as `settings` make it.
-  LineFilesOutcome Write(std::string_view line, const GameState& g, const BandSettings& settings);
+  // The sound of `line`, appended to the incoming window now (`own`: the
+  // player's transmission, in the player's own voice), with the band as
+  // `settings` make it.
+  LineFilesOutcome Write(std::string_view line, const GameState& g, const BandSettings& settings,
+                         bool own = false);
 
  private:
   std::filesystem::path folder_;

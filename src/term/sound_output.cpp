@@ -32,16 +32,19 @@ std::unique_ptr<SoundOutput> StartSoundFiles(TermScreen& screen, const Session& 
                  "No sound: " + output->Speech().Problem() + "; the game goes on without sound");
     return nullptr;
   }
-  screen.SetIncomingListener(
-      [&screen, &session, files = &output->Files()](const std::string& line) {
-        // With the sound off nothing is heard.
-        const GameState& g = session.game();
-        if (!g.Sound.on) return;
-        const auto written = files->Write(line, g, audio::BandSettingsOf(g.Sound));
-        if (!written.name.empty()) screen.Print(tag::kWav, written.name);
-        if (!written.error.empty()) screen.Print(tag::kError, written.error);
-        if (!written.message.empty()) screen.Print(tag::kMessage, written.message);
-      });
+  // With the sound off nothing is heard; the player's own lines only with
+  // Monitor on.
+  const auto hear = [&screen, &session, files = &output->Files()](const std::string& line,
+                                                                  bool own) {
+    const GameState& g = session.game();
+    if (!g.Sound.on || (own && !g.Sound.monitor)) return;
+    const auto written = files->Write(line, g, audio::BandSettingsOf(g.Sound), own);
+    if (!written.name.empty()) screen.Print(tag::kWav, written.name);
+    if (!written.error.empty()) screen.Print(tag::kError, written.error);
+    if (!written.message.empty()) screen.Print(tag::kMessage, written.message);
+  };
+  screen.SetIncomingListener([hear](const std::string& line) { hear(line, false); });
+  screen.SetOutgoingListener([hear](const std::string& line) { hear(line, true); });
   return output;
 }
 

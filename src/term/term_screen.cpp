@@ -34,6 +34,11 @@ void TermScreen::HearLine(const std::string& line, const std::string& shown) {
   if (listener_ && !ended_) listener_(line);
 }
 
+void TermScreen::TransmitLine(const std::string& line) {
+  Print(tag::kOutgoing, line);
+  if (outgoing_ && !ended_) outgoing_(line);
+}
+
 void TermScreen::RevealLines(const std::vector<HiddenLine>& lines) {
   for (const HiddenLine& line : lines) Print(tag::kRevealed, line.text);
 }

@@ -57,9 +57,12 @@ class TermScreen final : public NullScreenOf<FrontEnd> {
   // sound files).
   using IncomingListener = std::function<void(const std::string&)>;
   void SetIncomingListener(IncomingListener listener) { listener_ = std::move(listener); }
+  // Hears every line the player transmits, right after it is printed.
+  void SetOutgoingListener(IncomingListener listener) { outgoing_ = std::move(listener); }
 
   void AppendLine(MemoId memo, const std::string& line) override;
   void HearLine(const std::string& line, const std::string& shown) override;
+  void TransmitLine(const std::string& line) override;
   // Each line heard but not shown, as `rev` lines.
   void RevealLines(const std::vector<HiddenLine>& lines) override;
   void ShowMessage(const std::string& text) override;
@@ -77,6 +80,7 @@ class TermScreen final : public NullScreenOf<FrontEnd> {
   SettingsEditor* settings_ = nullptr;  // not owned
   bool ended_ = false;
   IncomingListener listener_;
+  IncomingListener outgoing_;
 };
 
 }  // namespace tovk::term

@@ -2,11 +2,15 @@
 // posts to it.
 #include "ui/sound_output.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QIODevice>
 #include <QMediaDevices>
+#include <QTimer>
 #include <random>
+#include <vector>
 
 #include "audio/band_settings.h"
 #include "audio/espeak_engine.h"
@@ -14,41 +18,37 @@
 namespace tovk::ui {
 namespace {
 
-// What the sink holds ahead of what is heard: long enough to ride out a busy
-// moment of the machine, short enough that a transmission cuts a station off
-// at once.
-constexpr int kBufferMilliseconds = 100;
+// The sound thread, and the sound server's client thread it starts, keep
+// the band going on a busy machine: a higher priority where the system allows
+// it (nothing changes where it does not).
+void RaisePriority() {
+  constexpr int kNiceness = -10;
+  (void)setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kNiceness);
+}
 
-// The band as a device the sink reads from: it never runs dry.
-class BandDevice final : public QIODevice {
- public:
-  explicit BandDevice(audio::BandPlayer& player) : player_(player) {}
-  bool isSequential() const override { return true; }
-  qint64 bytesAvailable() const override { return (1 << 20) + QIODevice::bytesAvailable(); }
-
- protected:
-  qint64 readData(char* data, qint64 maxSize) override {
-    const auto samples = static_cast<std::size_t>(maxSize / 2);
-    player_.Fill(reinterpret_cast<std::int16_t*>(data), samples);
-    return static_cast<qint64>(samples * 2);
-  }
-  qint64 writeData(const char*, qint64) override { return -1; }
-
- private:
-  audio::BandPlayer& player_;
-};
+// How often the sound thread tops the sink up.
+constexpr int kTopUpMilliseconds = 10;
 
 }  // namespace
 
-// Everything that touches Qt Multimedia, on the sound thread.
+// Everything that touches Qt Multimedia, on the sound thread. The sink is fed
+// from the band player by a timer, only as far ahead as its own buffer: a
+// sink left to pull by itself reads many times that far ahead, and what it
+// has read can no longer be cut off.
 class SinkThreadSide : public QObject {
   Q_OBJECT
 
  public:
-  explicit SinkThreadSide(audio::BandPlayer& player) : player_(player) {}
+  // The timer is the side's child, so it moves to the sound thread with it.
+  explicit SinkThreadSide(audio::BandPlayer& player) : player_(player), topUp_(this) {
+    topUp_.setTimerType(Qt::PreciseTimer);
+    topUp_.setInterval(kTopUpMilliseconds);
+    connect(&topUp_, &QTimer::timeout, this, &SinkThreadSide::TopUp);
+  }
 
   void Start() {
     if (sink_) return;
+    RaisePriority();
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull()) {
       emit failed(QStringLiteral("No sound: no sound device or sound server"));
@@ -58,35 +58,51 @@ class SinkThreadSide : public QObject {
     format.setSampleRate(audio::kSampleRate);
     format.setChannelCount(1);
     format.setSampleFormat(QAudioFormat::Int16);
-    device_ = std::make_unique<BandDevice>(player_);
-    device_->open(QIODevice::ReadOnly);
     sink_ = std::make_unique<QAudioSink>(device, format);
-    sink_->setBufferSize(format.bytesForDuration(kBufferMilliseconds * 1000));
+    sink_->setBufferSize(format.bytesForDuration(kSinkBufferMilliseconds * 1000));
     connect(sink_.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) {
       if (state == QAudio::StoppedState && sink_ && sink_->error() != QAudio::NoError) Broke();
     });
-    sink_->start(device_.get());
-    if (sink_->error() != QAudio::NoError) Broke();
+    out_ = sink_->start();
+    if (out_ == nullptr || sink_->error() != QAudio::NoError) {
+      Broke();
+      return;
+    }
+    TopUp();
+    topUp_.start();
   }
 
   void Stop() {
+    topUp_.stop();
     if (sink_) sink_->stop();
     sink_.reset();
-    device_.reset();
+    out_ = nullptr;
   }
 
  signals:
   void failed(const QString& text);
 
  private:
+  void TopUp() {
+    if (!sink_ || out_ == nullptr) return;
+    const auto samples = static_cast<std::size_t>(sink_->bytesFree() / 2);
+    if (samples == 0) return;
+    block_.resize(samples);
+    player_.Fill(block_.data(), samples);
+    out_->write(reinterpret_cast<const char*>(block_.data()),
+                static_cast<qint64>(samples * sizeof(std::int16_t)));
+  }
+
   void Broke() {
     Stop();
     emit failed(QStringLiteral("No sound: the sound server does not play"));
   }
 
   audio::BandPlayer& player_;
-  std::unique_ptr<BandDevice> device_;
   std::unique_ptr<QAudioSink> sink_;
+  QIODevice* out_ = nullptr;  // the sink's, while it runs
+  QTimer topUp_;
+  std::vector<std::int16_t> block_;
 };
 
 SoundOutput::SoundOutput(QObject* parent) : QObject(parent) {

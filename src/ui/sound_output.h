@@ -1,6 +1,6 @@
-// The band through the desktop's sound server: a QAudioSink in pull mode on
-// a thread of its own pulls blocks from the band player, which makes speech
-// on a thread of its own too. The window only posts requests to these
+// The band through the desktop's sound server: a QAudioSink on a thread of
+// its own is topped up with blocks pulled from the band player's mixer, which
+// makes speech on a thread of its own too. The window only posts requests to these
 // threads, so a slow, stalled or missing sound server never holds up a
 // button. No sound device or server, or no voice data: the game goes on
 // silent, and `problem` says so once.
@@ -16,6 +16,11 @@
 #include "world/game_state.h"
 
 namespace tovk::ui {
+
+// What the sink holds ahead of what is heard: long enough to ride out a busy
+// moment of the machine, short enough that an answer starts and a
+// transmission cuts a station off at once.
+constexpr int kSinkBufferMilliseconds = 100;
 
 class SinkThreadSide;
 

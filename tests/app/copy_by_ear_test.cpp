@@ -126,6 +126,12 @@ TEST_F(CopyByEarTest, heardNotShownUntilLoggedThenCheckedAndKeptThroughSaveResto
                 "QSO 1 wrong check 52, right 53",
             }));
 
+  // The export writes what was logged.
+  session->Run(Command::ExportCabrillo, {Field::Number, "", "ear.log"});
+  const std::string exported = ReadBytes(folder / "ear.log");
+  EXPECT_NE(exported.find("K2BD"), std::string::npos);
+  EXPECT_EQ(exported.find("K2BB"), std::string::npos);
+
   // Saved and restored: the real exchange comes back; the restored window
   // is shown, not heard again.
   screen.files = {(folder / "ear.sav").string()};

@@ -303,6 +303,14 @@ def sound_files(program, folder, failures):
             if a.read() != b.read():
                 failures.append("--wav: the same seed gave another %s" % name)
 
+    # Monitor on: the player's own transmissions are heard too, each with its file.
+    term = Term(program, folder, 31, ["--wav", os.path.join(folder, "wav-own")])
+    own = term.step(["set Monitor on", "band 40", "Call CQ", "Call CQ"])
+    term.finish([])
+    sent = [i for i, line in enumerate(own) if line.startswith("out | ")]
+    if len(sent) != 2 or any(not own[i + 1].startswith("wav | ") for i in sent):
+        failures.append("--wav with Monitor on: %r" % own)
+
     no_data = os.path.join(folder, "no-speech-data")
     os.makedirs(os.path.join(no_data, "espeak-ng-data"))
     term = Term(program, folder, 31, ["--wav", os.path.join(folder, "wav-c")],

@@ -112,8 +112,9 @@ void KeyMapTest::disabledAndHeldKeysDoNothingMore() {
   Perform(g, [&] { EnableOperatingControls(g, false); });
   const int sent = LineCount(g, MemoId::Outgoing);
   QLineEdit* number = FieldOf(w, Field::Number);
-  const std::pair<Qt::Key, Qt::KeyboardModifier> keys[] = {
-      {Qt::Key_F1, Qt::NoModifier}, {Qt::Key_L, Qt::ControlModifier}, {Qt::Key_N, Qt::AltModifier}};
+  const std::pair<Qt::Key, Qt::KeyboardModifier> keys[] = {{Qt::Key_F1, Qt::NoModifier},
+                                                           {Qt::Key_L, Qt::ControlModifier},
+                                                           {Qt::Key_N, Qt::AltModifier}};
   for (const auto& [key, modifier] : keys) QTest::keyClick(number, key, modifier);
   QCOMPARE(LineCount(g, MemoId::Outgoing), sent);
   QVERIFY(w.messages.empty());

@@ -14,7 +14,6 @@ namespace tovk::testing {
 namespace {
 
 constexpr int kRate = 22050;
-const char* const kSink = "tovk_band";
 
 QString Socket(const QTemporaryDir& dir) {
   return dir.filePath(QStringLiteral("native"));
@@ -27,8 +26,10 @@ PulseServer::~PulseServer() {
 }
 
 bool PulseServer::Available() {
-  return !QStandardPaths::findExecutable(QStringLiteral("pulseaudio")).isEmpty() &&
-         !QStandardPaths::findExecutable(QStringLiteral("parec")).isEmpty();
+  for (const char* program : {"pulseaudio", "pactl", "parec", "pacat"}) {
+    if (QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty()) return false;
+  }
+  return true;
 }
 
 bool PulseServer::Start() {
@@ -50,9 +51,15 @@ bool PulseServer::Start() {
       QStringLiteral("pulseaudio"),
       {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
        QStringLiteral("--use-pid-file=false"), QStringLiteral("--exit-idle-time=-1"),
+       // As a desktop's server runs, where the system allows it.
+       QStringLiteral("--high-priority=yes"), QStringLiteral("--realtime=yes"),
        QStringLiteral("--log-target=stderr"), QStringLiteral("-L"),
        QStringLiteral("module-null-sink sink_name=%1 rate=%2 channels=1")
            .arg(QLatin1String(kSink))
+           .arg(kRate),
+       QStringLiteral("-L"),
+       QStringLiteral("module-null-sink sink_name=%1 rate=%2 channels=1")
+           .arg(QLatin1String(kReferenceSink))
            .arg(kRate),
        QStringLiteral("-L"),
        QStringLiteral("module-native-protocol-unix socket=%1 auth-anonymous=1").arg(Socket(dir_))});
@@ -70,23 +77,52 @@ bool PulseServer::Start() {
     }
     QThread::msleep(20);
   }
+  // The window plays on the band's sink.
+  QProcess pactl;
+  pactl.start(QStringLiteral("pactl"),
+              {QStringLiteral("--server=unix:") + Socket(dir_), QStringLiteral("set-default-sink"),
+               QString::fromLatin1(kSink)});
+  if (!pactl.waitForFinished(10000) || pactl.exitCode() != 0) {
+    problem_ = QStringLiteral("pactl cannot choose the sink");
+    Stop();
+    return false;
+  }
   qputenv("PULSE_SERVER", ("unix:" + Socket(dir_)).toLocal8Bit());
   return true;
 }
 
-bool PulseServer::Record() {
-  recorder_.start(QStringLiteral("parec"),
-                  {QStringLiteral("--server=unix:") + Socket(dir_),
-                   QStringLiteral("--device=%1.monitor").arg(QLatin1String(kSink)),
-                   QStringLiteral("--format=s16le"), QStringLiteral("--rate=%1").arg(kRate),
-                   QStringLiteral("--channels=1"), QStringLiteral("--raw"),
-                   QStringLiteral("--latency-msec=20")});
-  if (recorder_.waitForStarted(5000)) return true;
-  problem_ = QStringLiteral("parec does not start: ") + recorder_.errorString();
+Recording* PulseServer::Record(const char* sink) {
+  auto& recorder = *clients_.emplace_back(std::make_unique<QProcess>());
+  recorder.start(QStringLiteral("parec"),
+                 {QStringLiteral("--server=unix:") + Socket(dir_),
+                  QStringLiteral("--device=%1.monitor").arg(QLatin1String(sink)),
+                  QStringLiteral("--format=s16le"), QStringLiteral("--rate=%1").arg(kRate),
+                  QStringLiteral("--channels=1"), QStringLiteral("--raw"),
+                  QStringLiteral("--latency-msec=20")});
+  if (!recorder.waitForStarted(5000)) {
+    problem_ = QStringLiteral("parec does not start: ") + recorder.errorString();
+    return nullptr;
+  }
+  return recordings_.emplace_back(std::make_unique<Recording>(recorder)).get();
+}
+
+bool PulseServer::PlayReference(int latencyMs) {
+  auto& player = *clients_.emplace_back(std::make_unique<QProcess>());
+  player.setStandardInputFile(QStringLiteral("/dev/urandom"));
+  player.setStandardOutputFile(QProcess::nullDevice());
+  player.setStandardErrorFile(QProcess::nullDevice());
+  player.start(QStringLiteral("pacat"),
+               {QStringLiteral("--server=unix:") + Socket(dir_),
+                QStringLiteral("--device=%1").arg(QLatin1String(kReferenceSink)),
+                QStringLiteral("--format=s16le"), QStringLiteral("--rate=%1").arg(kRate),
+                QStringLiteral("--channels=1"), QStringLiteral("--raw"),
+                QStringLiteral("--latency-msec=%1").arg(latencyMs)});
+  if (player.waitForStarted(5000)) return true;
+  problem_ = QStringLiteral("pacat does not start: ") + player.errorString();
   return false;
 }
 
-const std::vector<std::int16_t>& PulseServer::Samples() {
+const std::vector<std::int16_t>& Recording::Samples() {
   pending_ += recorder_.readAllStandardOutput();
   const qsizetype whole = pending_.size() / 2 * 2;
   for (qsizetype i = 0; i < whole; i += 2) {
@@ -98,7 +134,9 @@ const std::vector<std::int16_t>& PulseServer::Samples() {
   return samples_;
 }
 
-bool PulseServer::StopProcess(QProcess& process) {
+namespace {
+
+bool StopProcess(QProcess& process) {
   if (process.state() == QProcess::NotRunning) return true;
   process.terminate();
   if (process.waitForFinished(5000)) return true;
@@ -106,10 +144,12 @@ bool PulseServer::StopProcess(QProcess& process) {
   return process.waitForFinished(5000);
 }
 
+}  // namespace
+
 bool PulseServer::Stop() {
-  const bool recorderEnded = StopProcess(recorder_);
-  const bool serverEnded = StopProcess(server_);
-  return recorderEnded && serverEnded;
+  bool ended = true;
+  for (const auto& client : clients_) ended = StopProcess(*client) && ended;
+  return StopProcess(server_) && ended;
 }
 
 double Rms(const std::vector<std::int16_t>& samples, std::size_t first, std::size_t count) {

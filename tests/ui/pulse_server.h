@@ -1,8 +1,8 @@
-// A PulseAudio server of the test's own: started with a null sink in a
+// A PulseAudio server of the test's own: started with null sinks in a
 // runtime folder of its own, the process pointed at it through PULSE_SERVER,
-// the sink's monitor recorded with parec, and everything stopped again, so
+// the sinks' monitors recorded with parec, and everything stopped again, so
 // nothing is left running. Used by the window's playback test and the sound
-// benchmarks.
+// benchmark, which also has pacat play beside the window for reference.
 #pragma once
 
 #include <QByteArray>
@@ -10,42 +10,60 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace tovk::testing {
 
+// A recording of one sink's monitor: 16-bit mono samples at the band's rate.
+class Recording {
+ public:
+  explicit Recording(QProcess& recorder) : recorder_(recorder) {}
+  // Takes in what the recorder has sent so far, and returns every sample
+  // recorded since it started.
+  const std::vector<std::int16_t>& Samples();
+
+ private:
+  QProcess& recorder_;
+  QByteArray pending_;
+  std::vector<std::int16_t> samples_;
+};
+
 class PulseServer {
  public:
+  // The sink the window plays on (the server's default), and one for a
+  // reference client to play on beside it.
+  static constexpr const char* kSink = "tovk_band";
+  static constexpr const char* kReferenceSink = "tovk_reference";
+
   PulseServer() = default;
   ~PulseServer();
   PulseServer(const PulseServer&) = delete;
   PulseServer& operator=(const PulseServer&) = delete;
 
-  // True when pulseaudio and parec are installed.
+  // True when pulseaudio and its tools (pactl, parec, pacat) are installed.
   static bool Available();
 
   // Starts the server and points this process at it; false (with Problem())
   // when it does not come up.
   bool Start();
-  // Starts recording the null sink's monitor: 16-bit mono samples at the
-  // band's rate.
-  bool Record();
-  // Takes in what the recorder has sent so far, and returns the samples
-  // recorded since Record().
-  const std::vector<std::int16_t>& Samples();
-  // Stops the recorder and the server; true when both have ended.
+  // Records the monitor of `sink`; null (with Problem()) when parec fails.
+  Recording* Record(const char* sink = kSink);
+  // pacat plays random samples on the reference sink, `latencyMs` ahead, as
+  // a well-known client does under the same load.
+  bool PlayReference(int latencyMs);
+  // Stops every process started; true when all have ended.
   bool Stop();
 
   QString Problem() const { return problem_; }
 
  private:
-  bool StopProcess(QProcess& process);
+  QProcess& Started(QProcess& process);
 
   QTemporaryDir dir_;
   QProcess server_;
-  QProcess recorder_;
-  QByteArray pending_;
-  std::vector<std::int16_t> samples_;
+  std::vector<std::unique_ptr<QProcess>> clients_;
+  std::vector<std::unique_ptr<Recording>> recordings_;
   QString problem_;
 };
 

@@ -122,10 +122,28 @@ void ResultsDialogTest::summaryShowsFiguresBandsNeededSectionsAndHistory() {
   QCOMPARE(table->item(1, 2)->text(), QStringLiteral("1000"));
   QCOMPARE(table->item(1, 8)->text(), QStringLiteral("00:24"));
 
+  QVERIFY(dialog.LogCheckText().isEmpty());  // nothing copied by ear: no log check
+
+  // A contest copied by ear shows its log check, and its runs their figures.
+  LogCheck check;
+  check.checked = 2, check.correct = 1, check.accuracy = 90;
+  check.claimedScore = 12, check.checkedScore = 4;
+  check.mistakes = {{3, Part::Call, "K1ABD", "K1ABC"}};
+  std::vector<PracticeRun> checkedRuns = runs;
+  checkedRuns[1].accuracy = 90, checkedRuns[1].checkedScore = 1234;
+  dialog.SetResults(summary, checkedRuns, check);
+  QCOMPARE(dialog.LogCheckText(),
+           QStringLiteral("Log check: 2 contacts copied by ear, 1 correct, accuracy 90%\n"
+                          "Checked score 4 (claimed 12)\nQSO 3 busted call K1ABD, right K1ABC"));
+  QCOMPARE(table->item(1, 9)->text(), QStringLiteral("90%"));
+  QCOMPARE(table->item(1, 10)->text(), QStringLiteral("1,234"));
+  QVERIFY(table->item(0, 9)->text().isEmpty());
+
   // A second showing replaces everything: all sections worked, no history.
   summary.sectionsNeeded.clear();
   summary.unreadLines = 0;
   dialog.SetResults(summary, {});
+  QVERIFY(dialog.LogCheckText().isEmpty());
   QVERIFY(dialog.FiguresText().endsWith(QStringLiteral("\nEvery section worked")));
   QVERIFY(!dialog.FiguresText().contains(QStringLiteral("could not be read")));
   QCOMPARE(table->rowCount(), 0);

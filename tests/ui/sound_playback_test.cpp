@@ -18,11 +18,11 @@ constexpr std::size_t kRate = 22050;
 constexpr std::size_t kWindow = kRate / 20;  // 50 ms
 
 // Runs the event loop until `samples` recorded samples are in, or 10 s pass.
-const std::vector<std::int16_t>& RecordUntil(PulseServer& server, std::size_t samples) {
+const std::vector<std::int16_t>& RecordUntil(Recording& recording, std::size_t samples) {
   QElapsedTimer waited;
   waited.start();
-  while (server.Samples().size() < samples && waited.elapsed() < 10000) QTest::qWait(10);
-  return server.Samples();
+  while (recording.Samples().size() < samples && waited.elapsed() < 10000) QTest::qWait(10);
+  return recording.Samples();
 }
 
 // The loudest 50 ms of recording in [from, to).
@@ -43,7 +43,7 @@ SoundPlaybackTest::SoundPlaybackTest() = default;
 SoundPlaybackTest::~SoundPlaybackTest() = default;
 
 void SoundPlaybackTest::initTestCase() {
-  if (!PulseServer::Available()) QSKIP("pulseaudio or parec is not installed");
+  if (!PulseServer::Available()) QSKIP("pulseaudio or its tools are not installed");
   server_ = std::make_unique<PulseServer>();
   QVERIFY2(server_->Start(), qPrintable(server_->Problem()));
 }
@@ -57,11 +57,12 @@ void SoundPlaybackTest::callCqIsHeardOverTheNoiseBedAndATransmissionCutsItOff() 
   WindowFixture f("[Sound]\nNoise=10\nSpeech rate=50\n", true);
   TestWindow& w = *f.window;
   QVERIFY(w.Sound() != nullptr);
-  QVERIFY(server_->Record());
+  Recording* recording = server_->Record();
+  QVERIFY2(recording != nullptr, qPrintable(server_->Problem()));
 
   // The band noise alone first.
-  const std::size_t bedStart = RecordUntil(*server_, kRate / 2).size();
-  const std::vector<std::int16_t>& bed = RecordUntil(*server_, bedStart + kRate / 2);
+  const std::size_t bedStart = RecordUntil(*recording, kRate / 2).size();
+  const std::vector<std::int16_t>& bed = RecordUntil(*recording, bedStart + kRate / 2);
   const double noise = Rms(bed, bedStart, kRate / 2);
   QVERIFY2(noise > 2, qPrintable(QStringLiteral("no band noise: RMS %1").arg(noise)));
   QVERIFY2(w.SoundProblem().isEmpty(), qPrintable(w.SoundProblem()));
@@ -69,13 +70,13 @@ void SoundPlaybackTest::callCqIsHeardOverTheNoiseBedAndATransmissionCutsItOff() 
   // Call CQ: the band answers that the frequency is in use.
   Press(w, Command::CallCq);
   QCOMPARE(w.game().Lines(MemoId::Incoming).back(), std::string("FREQUENCY IS IN USE OM"));
-  const std::size_t pressed = server_->Samples().size();
+  const std::size_t pressed = recording->Samples().size();
   std::size_t heard = 0;
   QElapsedTimer waited;
   waited.start();
   while (heard == 0 && waited.elapsed() < 5000) {
     const std::vector<std::int16_t>& samples =
-        RecordUntil(*server_, server_->Samples().size() + kWindow);
+        RecordUntil(*recording, recording->Samples().size() + kWindow);
     for (std::size_t at = pressed; heard == 0 && at + kWindow <= samples.size(); at += kWindow / 2)
       if (Rms(samples, at, kWindow) > 6 * noise) heard = at;
   }
@@ -83,13 +84,13 @@ void SoundPlaybackTest::callCqIsHeardOverTheNoiseBedAndATransmissionCutsItOff() 
 
   // Half a second into the answer the player calls: the answer stops, and
   // the band noise goes on.
-  const std::vector<std::int16_t>& speaking = RecordUntil(*server_, heard + kRate / 2);
+  const std::vector<std::int16_t>& speaking = RecordUntil(*recording, heard + kRate / 2);
   const double answer = Loudest(speaking, heard + kRate / 4, heard + kRate / 2);
   QVERIFY(answer > 6 * noise);
-  const std::size_t transmitted = server_->Samples().size();
+  const std::size_t transmitted = recording->Samples().size();
   Press(w, Command::CallStation);
   QCOMPARE(w.game().Lines(MemoId::Outgoing).back().rfind("QRZ DE ", 0), std::size_t{0});
-  const std::vector<std::int16_t>& after = RecordUntil(*server_, transmitted + 2 * kRate);
+  const std::vector<std::int16_t>& after = RecordUntil(*recording, transmitted + 2 * kRate);
   const double cut = Loudest(after, transmitted + kRate / 2, transmitted + 2 * kRate);
   QVERIFY2(
       cut < 3 * noise,
