@@ -9,6 +9,7 @@
 #include <QStyleOptionGroupBox>
 
 #include "ui/button_pictures.h"
+#include "ui/measured_group_box.h"
 
 namespace tovk::ui {
 namespace {
@@ -29,27 +30,12 @@ constexpr std::array<GroupLayout, kButtonGroupCount> kGroups{{
 constexpr int kButtonWidth = 81;
 constexpr int kButtonHeight = 24;
 
-// A button group's box. Qt measures its caption (shaping the text anew) at
-// every layout pass and draws its frame at every paint, which the tool
-// buttons over it cause often: the box keeps the caption's width, and its
-// drawn frame and caption for as long as its look stays the same.
-class ButtonGroupBox : public QGroupBox {
+// A button group's box. Besides its caption's width it keeps its drawn frame
+// and caption for as long as its look stays the same: Qt draws the frame at
+// every paint, which the tool buttons over it cause often.
+class ButtonGroupBox : public MeasuredGroupBox {
  public:
-  using QGroupBox::QGroupBox;
-
-  QSize minimumSizeHint() const override {
-    QStyleOptionGroupBox option;
-    initStyleOption(&option);
-    const QFontMetrics metrics = fontMetrics();
-    if (title() != measuredTitle_ || font() != measuredFont_) {
-      measuredTitle_ = title();
-      measuredFont_ = font();
-      titleWidth_ = metrics.horizontalAdvance(title()) + metrics.horizontalAdvance(u' ');
-    }
-    return style()
-        ->sizeFromContents(QStyle::CT_GroupBox, &option, QSize(titleWidth_, metrics.height()), this)
-        .expandedTo(QWidget::minimumSizeHint());
-  }
+  using MeasuredGroupBox::MeasuredGroupBox;
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -85,9 +71,6 @@ class ButtonGroupBox : public QGroupBox {
     bool operator==(const Look&) const = default;
   };
 
-  mutable QString measuredTitle_;
-  mutable QFont measuredFont_;
-  mutable int titleWidth_ = 0;
   Look drawnLook_;
   QPixmap picture_;
 };
