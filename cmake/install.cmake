@@ -34,9 +34,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tovk developers <tovk@localhost>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# The window's button pictures are SVG and need Qt's SVG plugins (in
-# libqt6svg6 on Debian 12); its Courier New and Arial come from the
-# metric-compatible Liberation fonts.
+# The window draws its button pictures from SVG on screens whose pixel ratio
+# is neither 1 nor 2, with Qt's SVG plugins (in libqt6svg6 on Debian 12); its
+# Courier New and Arial come from the metric-compatible Liberation fonts.
 set(TOVK_DEBIAN_RUNTIME "libqt6svg6 (>= 6.4), fonts-liberation2")
 find_program(TOVK_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(TOVK_DPKG_SHLIBDEPS)

@@ -7,8 +7,9 @@
 // program, the bare window with a menu bar and a line of text, shows what
 // any window that shows words pays.
 //
-// Usage: startup_bench [--runs N] [--platform offscreen|xcb]
-// (xcb under a display, e.g. xvfb-run startup_bench --platform xcb)
+// Usage: startup_bench [--runs N] [--platform offscreen|xcb] [--tovk PROGRAM]
+// (xcb under a display, e.g. xvfb-run startup_bench --platform xcb; --tovk
+// times another build of the game, e.g. a copy kept from before a change)
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -40,6 +41,7 @@ constexpr int kTimeoutMs = 30000;
 struct Options {
   int runs = 11;
   std::string platform = "offscreen";
+  fs::path tovk = TOVK_PROGRAM;
 };
 
 // A folder of its own for one run under `parent`, removed with everything in it.
@@ -191,6 +193,8 @@ std::optional<Options> ReadOptions(int argc, char* argv[]) {
       options.runs = std::max(1, std::atoi(argv[++i]));
     } else if (word == "--platform") {
       options.platform = argv[++i];
+    } else if (word == "--tovk") {
+      options.tovk = argv[++i];
     } else {
       return std::nullopt;
     }
@@ -203,14 +207,15 @@ std::optional<Options> ReadOptions(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
   const std::optional<Options> options = ReadOptions(argc, argv);
   if (!options) {
-    std::fprintf(stderr, "Usage: %s [--runs N] [--platform offscreen|xcb]\n", argv[0]);
+    std::fprintf(stderr, "Usage: %s [--runs N] [--platform offscreen|xcb] [--tovk PROGRAM]\n",
+                 argv[0]);
     return 2;
   }
   // The game first; the figure is its ratio to the bare window. The window
   // with a menu bar and a line of text shows how much of the difference
   // any window that shows words pays.
   const Contender contenders[] = {
-      {"tovk", TOVK_PROGRAM, {}, {TOVK_STATION_LIST, TOVK_HELP_FILE}},
+      {"tovk", options->tovk, {}, {TOVK_STATION_LIST, TOVK_HELP_FILE}},
       {"bare window", BARE_WINDOW_PROGRAM, {}, {}},
       {"window with text", BARE_WINDOW_PROGRAM, {"--text"}, {}},
   };

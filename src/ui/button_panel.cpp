@@ -2,20 +2,14 @@
 #include "ui/button_panel.h"
 
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QIcon>
-#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 
-// The button pictures live in the window library's resources, which a
-// program linking the library statically must register.
-static void RegisterButtonPictures() {
-  Q_INIT_RESOURCE(icons);
-}
+#include "ui/button_pictures.h"
+#include "ui/measured_group_box.h"
 
 namespace tovk::ui {
 namespace {
@@ -35,43 +29,13 @@ constexpr std::array<GroupLayout, kButtonGroupCount> kGroups{{
 
 constexpr int kButtonWidth = 81;
 constexpr int kButtonHeight = 24;
-constexpr int kPictureSize = 16;
 
-// A button's picture drawn once at the size shown (and the screens' pixel
-// ratio): an icon over the drawing itself would draw it again at every paint.
-// The greyed picture of a disabled button is made from it when first needed.
-QIcon ButtonPicture(const char* picture) {
-  const QString file = QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(picture));
-  const qreal ratio = qGuiApp->devicePixelRatio();
-  QImageReader reader(file, "svg");
-  reader.setScaledSize(QSize(kPictureSize, kPictureSize) * ratio);
-  QImage image = reader.read();
-  if (image.isNull()) return QIcon(file);  // no reader for the drawings: the icon draws them
-  image.setDevicePixelRatio(ratio);
-  return QIcon(QPixmap::fromImage(std::move(image)));
-}
-
-// A button group's box. Qt measures its caption (shaping the text anew) at
-// every layout pass and draws its frame at every paint, which the tool
-// buttons over it cause often: the box keeps the caption's width, and its
-// drawn frame and caption for as long as its look stays the same.
-class ButtonGroupBox : public QGroupBox {
+// A button group's box. Besides its caption's width it keeps its drawn frame
+// and caption for as long as its look stays the same: Qt draws the frame at
+// every paint, which the tool buttons over it cause often.
+class ButtonGroupBox : public MeasuredGroupBox {
  public:
-  using QGroupBox::QGroupBox;
-
-  QSize minimumSizeHint() const override {
-    QStyleOptionGroupBox option;
-    initStyleOption(&option);
-    const QFontMetrics metrics = fontMetrics();
-    if (title() != measuredTitle_ || font() != measuredFont_) {
-      measuredTitle_ = title();
-      measuredFont_ = font();
-      titleWidth_ = metrics.horizontalAdvance(title()) + metrics.horizontalAdvance(u' ');
-    }
-    return style()
-        ->sizeFromContents(QStyle::CT_GroupBox, &option, QSize(titleWidth_, metrics.height()), this)
-        .expandedTo(QWidget::minimumSizeHint());
-  }
+  using MeasuredGroupBox::MeasuredGroupBox;
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -107,9 +71,6 @@ class ButtonGroupBox : public QGroupBox {
     bool operator==(const Look&) const = default;
   };
 
-  mutable QString measuredTitle_;
-  mutable QFont measuredFont_;
-  mutable int titleWidth_ = 0;
   Look drawnLook_;
   QPixmap picture_;
 };
@@ -125,7 +86,6 @@ void PaintGroupBox(QGroupBox* box, const QColor& colour) {
 }
 
 ButtonPanel::ButtonPanel(QWidget* parent) : QWidget(parent) {
-  RegisterButtonPictures();
   setObjectName(QStringLiteral("Buttons"));
   setFixedHeight(96);
   auto* row = new QHBoxLayout(this);
@@ -158,7 +118,7 @@ ButtonPanel::ButtonPanel(QWidget* parent) : QWidget(parent) {
     button->setAccessibleName(button->text());
     button->setAccessibleDescription(hint);
     button->setIcon(ButtonPicture(row.picture));
-    button->setIconSize(QSize(kPictureSize, kPictureSize));
+    button->setIconSize(QSize(kButtonPictureSize, kButtonPictureSize));
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setAutoRaise(true);
     button->setFixedSize(kButtonWidth, kButtonHeight);

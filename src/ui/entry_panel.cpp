@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "ui/measured_group_box.h"
 #include "ui/upper_case.h"
 
 namespace tovk::ui {
@@ -27,7 +28,7 @@ constexpr std::array<FieldLayout, kFieldCount> kFields{{
 }};
 
 QGroupBox* SmallGroup(const QString& caption, QWidget* parent) {
-  auto* box = new QGroupBox(caption, parent);
+  auto* box = new MeasuredGroupBox(caption, parent);
   box->setAccessibleName(caption);
   auto* column = new QVBoxLayout(box);
   column->setContentsMargins(2, 0, 2, 2);
@@ -74,7 +75,7 @@ EntryPanel::EntryPanel(QWidget* parent) : QWidget(parent) {
   radioRow->addWidget(qsoNumberGroup_);
   row->addWidget(radioBoxes);
 
-  auto* message = new QGroupBox(QStringLiteral("QSO Message - incoming"), this);
+  auto* message = new MeasuredGroupBox(QStringLiteral("QSO Message - incoming"), this);
   message->setObjectName(QStringLiteral("ExchangeFields"));
   message->setAccessibleName(message->title());
   message->setMinimumWidth(248);

@@ -15,6 +15,7 @@
 #include "ui/colours.h"
 #include "ui/help_viewer.h"
 #include "ui/key_map.h"
+#include "ui/measured_group_box.h"
 #include "ui/settings_dialog.h"
 #include "ui/sound_output.h"
 
@@ -35,7 +36,7 @@ std::array<QString, kSectionCount> SectionNames(const Game& g) {
 
 QGroupBox* FramedMemo(const QString& caption, const QString& accessibleName, MemoView* memo,
                       QWidget* parent) {
-  auto* box = new QGroupBox(caption, parent);
+  auto* box = new MeasuredGroupBox(caption, parent);
   auto* column = new QVBoxLayout(box);
   column->setContentsMargins(2, 2, 2, 2);
   column->addWidget(memo);
