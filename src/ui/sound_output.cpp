@@ -9,6 +9,7 @@
 #include <QIODevice>
 #include <QMediaDevices>
 #include <QTimer>
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -18,9 +19,9 @@
 namespace tovk::ui {
 namespace {
 
-// The sound thread, and the sound server's client thread it starts, keep
-// the band going on a busy machine: a higher priority where the system allows
-// it (nothing changes where it does not).
+// The sound thread (with the sound server's client thread it starts) and the
+// speech thread keep the band going on a busy machine: a higher priority
+// where the system allows it (nothing changes where it does not).
 void RaisePriority() {
   constexpr int kNiceness = -10;
   (void)setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kNiceness);
@@ -32,15 +33,16 @@ constexpr int kTopUpMilliseconds = 10;
 }  // namespace
 
 // Everything that touches Qt Multimedia, on the sound thread. The sink is fed
-// from the band player by a timer, only as far ahead as its own buffer: a
-// sink left to pull by itself reads many times that far ahead, and what it
-// has read can no longer be cut off.
+// from the band player by a timer, only as far ahead as the lead: a sink left
+// to pull by itself reads far further ahead (here 370 ms at a time), and what
+// it has read can no longer be cut off.
 class SinkThreadSide : public QObject {
   Q_OBJECT
 
  public:
   // The timer is the side's child, so it moves to the sound thread with it.
-  explicit SinkThreadSide(audio::BandPlayer& player) : player_(player), topUp_(this) {
+  SinkThreadSide(audio::BandPlayer& player, std::atomic<int>& runDry)
+      : player_(player), runDry_(runDry), topUp_(this) {
     topUp_.setTimerType(Qt::PreciseTimer);
     topUp_.setInterval(kTopUpMilliseconds);
     connect(&topUp_, &QTimer::timeout, this, &SinkThreadSide::TopUp);
@@ -60,8 +62,11 @@ class SinkThreadSide : public QObject {
     format.setSampleFormat(QAudioFormat::Int16);
     sink_ = std::make_unique<QAudioSink>(device, format);
     sink_->setBufferSize(format.bytesForDuration(kSinkBufferMilliseconds * 1000));
+    handed_ = 0;
     connect(sink_.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) {
       if (state == QAudio::StoppedState && sink_ && sink_->error() != QAudio::NoError) Broke();
+      // Active again after idle: the server had nothing to play.
+      if (state == QAudio::IdleState && handed_ > 0) ++runDry_;
     });
     out_ = sink_->start();
     if (out_ == nullptr || sink_->error() != QAudio::NoError) {
@@ -83,14 +88,21 @@ class SinkThreadSide : public QObject {
   void failed(const QString& text);
 
  private:
+  // Hands the sink what keeps it the lead ahead of what the server has
+  // played: each tick about as much as was played since the last.
   void TopUp() {
     if (!sink_ || out_ == nullptr) return;
-    const auto samples = static_cast<std::size_t>(sink_->bytesFree() / 2);
+    const qint64 handedUs = static_cast<qint64>(handed_) * 1000000 / audio::kSampleRate;
+    const qint64 aheadUs = handedUs - sink_->processedUSecs();
+    const qint64 wantUs = kSinkLeadMilliseconds * 1000 - aheadUs;
+    const auto samples =
+        static_cast<std::size_t>(std::max<qint64>(wantUs, 0) * audio::kSampleRate / 1000000);
     if (samples == 0) return;
     block_.resize(samples);
     player_.Fill(block_.data(), samples);
     out_->write(reinterpret_cast<const char*>(block_.data()),
                 static_cast<qint64>(samples * sizeof(std::int16_t)));
+    handed_ += samples;
   }
 
   void Broke() {
@@ -99,7 +111,9 @@ class SinkThreadSide : public QObject {
   }
 
   audio::BandPlayer& player_;
+  std::atomic<int>& runDry_;
   std::unique_ptr<QAudioSink> sink_;
+  std::uint64_t handed_ = 0;  // samples handed to the sink since it started
   QIODevice* out_ = nullptr;  // the sink's, while it runs
   QTimer topUp_;
   std::vector<std::int16_t> block_;
@@ -131,7 +145,12 @@ void SoundOutput::SetSound(const SoundOptions& sound) {
   if (!player_) {
     std::random_device seed;
     player_ = std::make_unique<audio::BandPlayer>(
-        [] { return std::make_unique<audio::EspeakEngine>(); }, seed(),
+        [] {
+          // Made on the player's speech thread, which an answer waits for too.
+          RaisePriority();
+          return std::make_unique<audio::EspeakEngine>();
+        },
+        seed(),
         [this](const std::string& why) {
           const QString text = QStringLiteral("No sound: ") + QString::fromStdString(why);
           QMetaObject::invokeMethod(
@@ -145,7 +164,7 @@ void SoundOutput::SetSound(const SoundOptions& sound) {
 void SoundOutput::StartSink() {
   if (sinkRunning_) return;
   if (!sink_) {
-    sink_ = new SinkThreadSide(*player_);
+    sink_ = new SinkThreadSide(*player_, runDry_);
     sink_->moveToThread(&thread_);
     connect(&thread_, &QThread::finished, sink_, &QObject::deleteLater);
     connect(sink_, &SinkThreadSide::failed, this, &SoundOutput::Fail, Qt::QueuedConnection);

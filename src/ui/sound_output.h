@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 #include <QThread>
+#include <atomic>
 #include <memory>
 #include <string>
 
@@ -17,10 +18,13 @@
 
 namespace tovk::ui {
 
-// What the sink holds ahead of what is heard: long enough to ride out a busy
-// moment of the machine, short enough that an answer starts and a
-// transmission cuts a station off at once.
-constexpr int kSinkBufferMilliseconds = 100;
+// How far ahead of what is heard the band is handed to the sink: far enough
+// to ride out a busy moment of the machine, near enough that an answer is
+// heard and a transmission cuts a station off at once. The sink's own buffer
+// is kept small, so the sound server starts at once and asks little at a
+// time; the sound thread keeps the lead itself.
+constexpr int kSinkLeadMilliseconds = 150;
+constexpr int kSinkBufferMilliseconds = 50;
 
 class SinkThreadSide;
 
@@ -43,6 +47,8 @@ class SoundOutput : public QObject {
   audio::BandPlayer* Player() const { return player_.get(); }
   // The sound is playing (on, and nothing has gone wrong).
   bool Playing() const { return sound_.on && !failed_; }
+  // How often the sink has run dry since it started.
+  int SinkRunDry() const { return runDry_.load(); }
 
  signals:
   // Said once, on the window's thread: why the game is silent.
@@ -57,6 +63,7 @@ class SoundOutput : public QObject {
   bool failed_ = false;
   bool sinkRunning_ = false;
   std::unique_ptr<audio::BandPlayer> player_;
+  std::atomic<int> runDry_{0};  // counted on the sound thread
   QThread thread_;
   SinkThreadSide* sink_ = nullptr;  // lives on thread_, deleted there
 };
