@@ -110,6 +110,14 @@ struct Start {
   double cpuMs = 0;
 };
 
+// How a program that never reported its first frame ended, from its wait status.
+std::string HowItEnded(int status) {
+  if (WIFEXITED(status)) return "ended with status " + std::to_string(WEXITSTATUS(status));
+  if (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) return "showed nothing in time";
+  if (WIFSIGNALED(status)) return std::string("died of ") + strsignal(WTERMSIG(status));
+  return "stopped";
+}
+
 double Milliseconds(const timeval& time) {
   return static_cast<double>(time.tv_sec) * 1000.0 + static_cast<double>(time.tv_usec) / 1000.0;
 }
@@ -168,9 +176,14 @@ std::optional<Start> TimeToFirstFrame(const Contender& contender, const Options&
   const auto end = Clock::now();
   kill(child, SIGKILL);
   rusage usage{};
-  wait4(child, nullptr, 0, &usage);
+  int status = 0;
+  wait4(child, &status, 0, &usage);
   close(pipes[0]);
-  if (!painted) return std::nullopt;
+  if (!painted) {
+    std::fprintf(stderr, "%s %s before its first frame\n", contender.name,
+                 HowItEnded(status).c_str());
+    return std::nullopt;
+  }
   return Start{std::chrono::duration<double, std::milli>(end - start).count(),
                Milliseconds(usage.ru_utime) + Milliseconds(usage.ru_stime)};
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QThreadPool>
 
 #include "persist/file_places.h"
 #include "ui/first_frame.h"
@@ -14,6 +15,12 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tovk"));
   QApplication::setQuitOnLastWindowClosed(false);  // only the quit flow ends the program
+  // Qt hands each tall fill (a scroll bar, the notebook's frame) to the
+  // global thread pool and waits for it: 115 hand-offs before the first
+  // frame, each a wait for the helper threads to be scheduled. With one
+  // helper instead of one a core, half as many threads are woken and waited
+  // for; the game runs nothing else on that pool.
+  QThreadPool::globalInstance()->setMaxThreadCount(1);
 
   const QString executable = QCoreApplication::applicationFilePath();
   const QFileInfo executableInfo(executable);
