@@ -2,11 +2,10 @@
 // synthesis callback into the caller's buffer.
 #include "audio/espeak_engine.h"
 
-#include <espeak-ng/speak_lib.h>
-
 #include <atomic>
 #include <cstdlib>
 
+#include "audio/espeak_library.h"
 #include "audio/sound_random.h"
 
 namespace tovk::audio {
@@ -35,15 +34,17 @@ EspeakEngine::EspeakEngine(const std::string& dataPath) {
     return;
   }
   owner_ = true;
-  const int rate =
-      espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, dataPath.empty() ? nullptr : dataPath.c_str(),
-                        espeakINITIALIZE_DONT_EXIT);
+  espeak_ = LoadEspeakLibrary(problem_);
+  if (espeak_ == nullptr) return;
+  const int rate = espeak_->Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0,
+                                       dataPath.empty() ? nullptr : dataPath.c_str(),
+                                       espeakINITIALIZE_DONT_EXIT);
   if (rate <= 0) {
     problem_ = "espeak-ng or its voice data could not be started";
     return;
   }
   sampleRate_ = rate;
-  espeak_SetSynthCallback(CollectSamples);
+  espeak_->SetSynthCallback(CollectSamples);
   if (!UseVoice(Voice{})) {
     problem_ = "espeak-ng has no English voice";
     return;
@@ -53,18 +54,18 @@ EspeakEngine::EspeakEngine(const std::string& dataPath) {
 
 EspeakEngine::~EspeakEngine() {
   if (!owner_) return;
-  espeak_Terminate();
+  if (espeak_ != nullptr) espeak_->Terminate();
   engineTaken = false;
 }
 
 bool EspeakEngine::UseVoice(const Voice& voice) {
   if (voice.name != voiceName_) {
-    if (espeak_SetVoiceByName(voice.name.c_str()) != EE_OK) return false;
+    if (espeak_->SetVoiceByName(voice.name.c_str()) != EE_OK) return false;
     voiceName_ = voice.name;
   }
-  espeak_SetParameter(espeakRATE, voice.rate, 0);
-  espeak_SetParameter(espeakPITCH, voice.pitch, 0);
-  espeak_SetParameter(espeakRANGE, voice.range, 0);
+  espeak_->SetParameter(espeakRATE, voice.rate, 0);
+  espeak_->SetParameter(espeakPITCH, voice.pitch, 0);
+  espeak_->SetParameter(espeakRANGE, voice.range, 0);
   return true;
 }
 
@@ -78,9 +79,9 @@ bool EspeakEngine::Say(const std::string& words, const Voice& voice,
   std::srand(static_cast<unsigned>(Fnv1a(voice.name, Fnv1a(words))));
   samples.reserve(samples.size() + words.size() * kSamplesPerCharacter);
   collecting = &samples;
-  const espeak_ERROR result = espeak_Synth(words.c_str(), words.size() + 1, 0, POS_CHARACTER, 0,
-                                           espeakCHARS_UTF8, nullptr, nullptr);
-  const espeak_ERROR sync = espeak_Synchronize();
+  const espeak_ERROR result = espeak_->Synth(words.c_str(), words.size() + 1, 0, POS_CHARACTER, 0,
+                                             espeakCHARS_UTF8, nullptr, nullptr);
+  const espeak_ERROR sync = espeak_->Synchronize();
   collecting = nullptr;
   return result == EE_OK && sync == EE_OK;
 }

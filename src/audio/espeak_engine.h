@@ -11,6 +11,8 @@
 
 namespace tovk::audio {
 
+struct EspeakLibrary;
+
 class EspeakEngine final : public SpeechEngine {
  public:
   // `dataPath` empty: espeak-ng's own data folder.
@@ -30,6 +32,7 @@ class EspeakEngine final : public SpeechEngine {
 
   bool ready_ = false;
   bool owner_ = false;  // this object started espeak-ng and terminates it
+  const EspeakLibrary* espeak_ = nullptr;
   std::string problem_;
   int sampleRate_ = 22050;
   std::string voiceName_;  // the voice espeak-ng has loaded
