@@ -11,6 +11,11 @@ foreach(program tovk tovk-term)
   endif()
 endforeach()
 
+# The window's sound device module, where the window looks for it from bin/.
+if(TARGET tovk-sound-device)
+  install(TARGETS tovk-sound-device LIBRARY DESTINATION lib/tovk)
+endif()
+
 install(FILES ${CMAKE_SOURCE_DIR}/data/TOVK.SS ${CMAKE_SOURCE_DIR}/docs/help/tovk-help.html
   DESTINATION ${CMAKE_INSTALL_DATADIR}/tovk)
 install(FILES ${TOVK_PACKAGING_DIR}/org.tovk.Tovk.desktop
@@ -37,7 +42,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # The window draws its button pictures from SVG on screens whose pixel ratio
 # is neither 1 nor 2, with Qt's SVG plugins (in libqt6svg6 on Debian 12); its
 # Courier New and Arial come from the metric-compatible Liberation fonts.
-set(TOVK_DEBIAN_RUNTIME "libqt6svg6 (>= 6.4), fonts-liberation2")
+# espeak-ng is loaded when the sound first speaks, so dpkg-shlibdeps does not
+# see it.
+set(TOVK_DEBIAN_RUNTIME "libqt6svg6 (>= 6.4), fonts-liberation2, libespeak-ng1")
 find_program(TOVK_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(TOVK_DPKG_SHLIBDEPS)
   # The libraries the executables link (Qt, the C++ and C libraries) with
@@ -46,7 +53,7 @@ if(TOVK_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "${TOVK_DEBIAN_RUNTIME}")
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libstdc++6 (>= 12), libc6 (>= 2.34), ${TOVK_DEBIAN_RUNTIME}")
+    "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libqt6multimedia6 (>= 6.4), libsndfile1, libstdc++6 (>= 12), libc6 (>= 2.34), ${TOVK_DEBIAN_RUNTIME}")
 endif()
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-qpa-plugins")
 set(CPACK_GENERATOR DEB)

@@ -4,17 +4,11 @@
 
 #include <sys/resource.h>
 #include <unistd.h>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QIODevice>
-#include <QMediaDevices>
-#include <QTimer>
-#include <algorithm>
 #include <random>
-#include <vector>
 
 #include "audio/band_settings.h"
 #include "audio/espeak_engine.h"
+#include "ui/sound_device.h"
 
 namespace tovk::ui {
 namespace {
@@ -27,96 +21,55 @@ void RaisePriority() {
   (void)setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kNiceness);
 }
 
-// How often the sound thread tops the sink up.
-constexpr int kTopUpMilliseconds = 10;
-
 }  // namespace
 
-// Everything that touches Qt Multimedia, on the sound thread. The sink is fed
-// from the band player by a timer, only as far ahead as the lead: a sink left
-// to pull by itself reads far further ahead (here 370 ms at a time), and what
-// it has read can no longer be cut off.
+// The sound thread's side: the device, made there on the first start (which
+// loads its module there, not on the window's thread), started and stopped
+// there.
 class SinkThreadSide : public QObject {
-  Q_OBJECT
-
  public:
-  // The timer is the side's child, so it moves to the sound thread with it.
-  SinkThreadSide(audio::BandPlayer& player, std::atomic<int>& runDry)
-      : player_(player), runDry_(runDry), topUp_(this) {
-    topUp_.setTimerType(Qt::PreciseTimer);
-    topUp_.setInterval(kTopUpMilliseconds);
-    connect(&topUp_, &QTimer::timeout, this, &SinkThreadSide::TopUp);
-  }
+  SinkThreadSide(audio::BandPlayer& player, std::atomic<int>& runDry, SoundOutput& output)
+      : player_(player), runDry_(runDry), output_(output) {}
 
   void Start() {
-    if (sink_) return;
-    RaisePriority();
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) {
-      emit failed(QStringLiteral("No sound: no sound device or sound server"));
-      return;
+    if (!device_) {
+      RaisePriority();
+      SoundDeviceHooks hooks;
+      hooks.fill = [&player = player_](std::int16_t* samples, std::size_t count) {
+        player.Fill(samples, count);
+      };
+      hooks.failed = [this](const QString& why) { Failed(why); };
+      hooks.runDry = &runDry_;
+      hooks.sampleRate = audio::kSampleRate;
+      hooks.leadMilliseconds = kSinkLeadMilliseconds;
+      hooks.bufferMilliseconds = kSinkBufferMilliseconds;
+      QString problem;
+      device_ = MakeSoundDevice(hooks, problem);
+      if (!device_) {
+        Failed(problem);
+        return;
+      }
     }
-    QAudioFormat format;
-    format.setSampleRate(audio::kSampleRate);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    sink_ = std::make_unique<QAudioSink>(device, format);
-    sink_->setBufferSize(format.bytesForDuration(kSinkBufferMilliseconds * 1000));
-    handed_ = 0;
-    connect(sink_.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) {
-      if (state == QAudio::StoppedState && sink_ && sink_->error() != QAudio::NoError) Broke();
-      // Active again after idle: the server had nothing to play.
-      if (state == QAudio::IdleState && handed_ > 0) ++runDry_;
-    });
-    out_ = sink_->start();
-    if (out_ == nullptr || sink_->error() != QAudio::NoError) {
-      Broke();
-      return;
-    }
-    TopUp();
-    topUp_.start();
+    device_->Start();
   }
 
   void Stop() {
-    topUp_.stop();
-    if (sink_) sink_->stop();
-    sink_.reset();
-    out_ = nullptr;
+    if (device_) device_->Stop();
   }
 
- signals:
-  void failed(const QString& text);
+  ~SinkThreadSide() override { device_.reset(); }
 
  private:
-  // Hands the sink what keeps it the lead ahead of what the server has
-  // played: each tick about as much as was played since the last.
-  void TopUp() {
-    if (!sink_ || out_ == nullptr) return;
-    const qint64 handedUs = static_cast<qint64>(handed_) * 1000000 / audio::kSampleRate;
-    const qint64 aheadUs = handedUs - sink_->processedUSecs();
-    const qint64 wantUs = kSinkLeadMilliseconds * 1000 - aheadUs;
-    const auto samples =
-        static_cast<std::size_t>(std::max<qint64>(wantUs, 0) * audio::kSampleRate / 1000000);
-    if (samples == 0) return;
-    block_.resize(samples);
-    player_.Fill(block_.data(), samples);
-    out_->write(reinterpret_cast<const char*>(block_.data()),
-                static_cast<qint64>(samples * sizeof(std::int16_t)));
-    handed_ += samples;
-  }
-
-  void Broke() {
-    Stop();
-    emit failed(QStringLiteral("No sound: the sound server does not play"));
+  // To the window's thread, where the output says it once.
+  void Failed(const QString& why) {
+    QMetaObject::invokeMethod(
+        &output_, [output = &output_, why] { output->Fail(why); }, Qt::QueuedConnection);
   }
 
   audio::BandPlayer& player_;
   std::atomic<int>& runDry_;
-  std::unique_ptr<QAudioSink> sink_;
-  std::uint64_t handed_ = 0;  // samples handed to the sink since it started
-  QIODevice* out_ = nullptr;  // the sink's, while it runs
-  QTimer topUp_;
-  std::vector<std::int16_t> block_;
+  SoundOutput& output_;
+  std::unique_ptr<SoundDevice> device_;
 };
 
 SoundOutput::SoundOutput(QObject* parent) : QObject(parent) {
@@ -125,7 +78,8 @@ SoundOutput::SoundOutput(QObject* parent) : QObject(parent) {
 
 SoundOutput::~SoundOutput() {
   if (!sink_) return;
-  QMetaObject::invokeMethod(sink_, &SinkThreadSide::Stop, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      sink_, [sink = sink_] { sink->Stop(); }, Qt::QueuedConnection);
   thread_.quit();
   // A stalled sound server may keep the sound thread: the program ends
   // without it rather than wait, and the player it reads from stays.
@@ -164,20 +118,21 @@ void SoundOutput::SetSound(const SoundOptions& sound) {
 void SoundOutput::StartSink() {
   if (sinkRunning_) return;
   if (!sink_) {
-    sink_ = new SinkThreadSide(*player_, runDry_);
+    sink_ = new SinkThreadSide(*player_, runDry_, *this);
     sink_->moveToThread(&thread_);
     connect(&thread_, &QThread::finished, sink_, &QObject::deleteLater);
-    connect(sink_, &SinkThreadSide::failed, this, &SoundOutput::Fail, Qt::QueuedConnection);
     thread_.start();
   }
   sinkRunning_ = true;
-  QMetaObject::invokeMethod(sink_, &SinkThreadSide::Start, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      sink_, [sink = sink_] { sink->Start(); }, Qt::QueuedConnection);
 }
 
 void SoundOutput::StopSink() {
   if (!sinkRunning_) return;
   sinkRunning_ = false;
-  QMetaObject::invokeMethod(sink_, &SinkThreadSide::Stop, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      sink_, [sink = sink_] { sink->Stop(); }, Qt::QueuedConnection);
 }
 
 void SoundOutput::Hear(const std::string& line, const GameState& g) {
@@ -196,5 +151,3 @@ void SoundOutput::Fail(const QString& text) {
 }
 
 }  // namespace tovk::ui
-
-#include "sound_output.moc"

@@ -1,9 +1,10 @@
-// The band through the desktop's sound server: a QAudioSink on a thread of
-// its own is topped up with blocks pulled from the band player's mixer, which
-// makes speech on a thread of its own too. The window only posts requests to these
-// threads, so a slow, stalled or missing sound server never holds up a
-// button. No sound device or server, or no voice data: the game goes on
-// silent, and `problem` says so once.
+// The band through the desktop's sound server: the sound device (Qt
+// Multimedia, in a module loaded on the sound thread) is topped up on a
+// thread of its own with blocks pulled from the band player's mixer, which
+// makes speech on a thread of its own too. The window only posts requests to
+// these threads, so a slow, stalled or missing sound server never holds up a
+// button. No sound device or server, no sound module, or no voice data: the
+// game goes on silent, and `problem` says so once.
 #pragma once
 
 #include <QObject>
@@ -55,6 +56,7 @@ class SoundOutput : public QObject {
   void problem(const QString& text);
 
  private:
+  friend class SinkThreadSide;  // says a failure on the sound thread through Fail
   void Fail(const QString& text);
   void StartSink();
   void StopSink();

@@ -13,6 +13,7 @@ set(missing "")
 foreach(path
     bin/tovk
     bin/tovk-term
+    lib/tovk/tovk-sound-device.so
     share/tovk/TOVK.SS
     share/tovk/tovk-help.html
     share/applications/org.tovk.Tovk.desktop
