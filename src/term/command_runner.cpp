@@ -14,6 +14,11 @@ namespace {
 // together, as the dialog's OK gives both: the one not named stays as it is.
 SettingsChange ChangeOf(const GameState& s, const TermCommand& command) {
   SettingsChange change;
+  // The band's settings as they stand, for the one setting the command changes.
+  const auto sound = [&]() -> SoundOptions& {
+    change.sound = s.Sound;
+    return *change.sound;
+  };
   switch (command.setting) {
     case Setting::Mycall:
       change.ownStation = OwnStationChange{command.value, s.Mycheck};
@@ -46,24 +51,19 @@ SettingsChange ChangeOf(const GameState& s, const TermCommand& command) {
       change.debug = command.on;
       break;
     case Setting::Filter:
-      change.sound = s.Sound;
-      change.sound->filter = command.value;
+      sound().filter = command.value;
       break;
     case Setting::Noise:
-      change.sound = s.Sound;
-      change.sound->noise = command.number;
+      sound().noise = command.number;
       break;
     case Setting::Sound:
-      change.sound = s.Sound;
-      change.sound->on = command.on;
+      sound().on = command.on;
       break;
     case Setting::CopyByEar:
-      change.sound = s.Sound;
-      change.sound->copyByEar = command.on;
+      sound().copyByEar = command.on;
       break;
     case Setting::Monitor:
-      change.sound = s.Sound;
-      change.sound->monitor = command.on;
+      sound().monitor = command.on;
       break;
   }
   return change;

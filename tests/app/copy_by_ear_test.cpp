@@ -10,8 +10,7 @@
 #include "app/log_check.h"
 #include "app/session.h"
 #include "persist/temp_folder.h"
-#include "support/recording_screen.h"
-#include "support/scripted_random.h"
+#include "support/session_fixture.h"
 #include "world/station_pool.h"
 
 namespace tovk {
@@ -21,28 +20,10 @@ namespace fs = std::filesystem;
 using testing::ReadBytes;
 using testing::RecordingScreen;
 using testing::ScriptedRandom;
-using testing::TempFolder;
-using testing::WriteBytes;
 
-class CopyByEarTest : public ::testing::Test {
+class CopyByEarTest : public testing::SessionFixture {
  protected:
-  CopyByEarTest() {
-    WriteBytes(folder / "TOVK.SS", "K1AA, 0\nK2BB, 1\nK3CC, 14\n");
-    random.fallback = 1;  // no mishap in the engine step
-  }
-
-  std::unique_ptr<Session> Started() {
-    SessionSetup setup;
-    setup.folder = folder.path();
-    setup.settingsFile = folder / "tovk.ini";
-    setup.recoveryFile = folder / "tovk-recovery.sav";
-    setup.now = [] { return std::string("2026-12-10T10:00:00"); };
-    auto session = std::make_unique<Session>(screen, random, setup);
-    session->Start();
-    session->Shown();
-    session->OfferRecovery();
-    return session;
-  }
+  CopyByEarTest() : SessionFixture("K1AA, 0\nK2BB, 1\nK3CC, 14\n") {}
 
   void CopyByEar(Session& session, bool on) {
     SettingsChange change;
@@ -65,10 +46,6 @@ class CopyByEarTest : public ::testing::Test {
   void Type(Session& session, Field field, const std::string& text) {
     session.Run(Command::TypeField, {field, text, std::nullopt});
   }
-
-  TempFolder folder;
-  RecordingScreen screen;
-  ScriptedRandom random;
 };
 
 TEST_F(CopyByEarTest, heardNotShownUntilLoggedThenCheckedAndKeptThroughSaveRestoreAndRecovery) {

@@ -7,47 +7,18 @@
 #include <gtest/gtest.h>
 
 #include "persist/temp_folder.h"
-#include "support/recording_screen.h"
-#include "support/scripted_random.h"
+#include "support/session_fixture.h"
 
 namespace tovk {
 namespace {
 
 namespace fs = std::filesystem;
 using testing::ReadBytes;
-using testing::RecordingScreen;
-using testing::ScriptedRandom;
-using testing::TempFolder;
 using testing::WriteBytes;
 
-class SessionTest : public ::testing::Test {
+class SessionTest : public testing::SessionFixture {
  protected:
-  SessionTest() {
-    WriteBytes(folder / "TOVK.SS", "K1AA, 0\nK2BB, 5\nK3CC, 14\n");
-    random.fallback = 1;  // no mishap in the engine step
-  }
-
-  SessionSetup Setup() const {
-    SessionSetup setup;
-    setup.folder = folder.path();
-    setup.settingsFile = folder / "tovk.ini";
-    setup.recoveryFile = folder / "tovk-recovery.sav";
-    setup.now = [] { return std::string("2026-12-10T10:00:00"); };
-    return setup;
-  }
-
-  // A program start as the front-ends make it.
-  std::unique_ptr<Session> Started() {
-    auto session = std::make_unique<Session>(screen, random, Setup());
-    session->Start();
-    session->Shown();
-    session->OfferRecovery();
-    return session;
-  }
-
-  TempFolder folder;
-  RecordingScreen screen;
-  ScriptedRandom random;
+  SessionTest() : SessionFixture("K1AA, 0\nK2BB, 5\nK3CC, 14\n") {}
 };
 
 TEST_F(SessionTest, aDisabledButtonsCommandIsRefusedAndEnterFollowsItsStep) {
@@ -75,7 +46,9 @@ TEST_F(SessionTest, settingsAreWrittenAtEachChangeOnlyForAFrontEndThatAsks) {
     change.ownStation = OwnStationChange{"K1ABC", "77"};
     session.ApplySettings(change);
     EXPECT_EQ(fs::exists(folder / "tovk.ini"), asks);
-    if (asks) EXPECT_NE(ReadBytes(folder / "tovk.ini").find("K1ABC"), std::string::npos);
+    if (asks) {
+      EXPECT_NE(ReadBytes(folder / "tovk.ini").find("K1ABC"), std::string::npos);
+    }
   }
 }
 

@@ -104,8 +104,8 @@ void ResultsDialogTest::summaryShowsFiguresBandsNeededSectionsAndHistory() {
   summary.sectionsNeeded = {{"W1", {"CT", "EMA"}}, {"VE", {"NWT"}}};
   summary.unreadLines = 1;
   const std::vector<PracticeRun> runs = {
-      {"2024-11-16T14:05:09", "K1ABC", 100, 10, 3, 60, 0, 1, "00:20"},
-      {"odd date", "K1ABC", 1000, 12, 3, 72, 1, 2, "00:24"}};
+      {"2024-11-16T14:05:09", "K1ABC", 100, 10, 3, 60, 0, 1, "00:20", {}, {}},
+      {"odd date", "K1ABC", 1000, 12, 3, 72, 1, 2, "00:24", {}, {}}};
 
   ui::ResultsDialog dialog;
   dialog.SetResults(summary, runs);
