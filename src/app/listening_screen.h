@@ -2,7 +2,9 @@
 // front-end, but each line of the incoming window that a station says is
 // passed on as heard, and each line of the outgoing window as transmitted.
 // Copying by ear, a heard line is shown as "(heard)" and kept back until the
-// contact ends. While a game is restored its windows are shown, not heard.
+// contact ends, and the game keeps where those lines stand, so that a game
+// saved in the middle of a contact keeps them back when restored. While a
+// game is restored its windows are shown, not heard.
 #pragma once
 
 #include <string>
@@ -17,11 +19,14 @@ class ListeningScreen final : public Screen {
  public:
   explicit ListeningScreen(FrontEnd& frontEnd) : frontEnd_(frontEnd) {}
 
-  // The options that say whether lines are copied by ear.
-  void Follow(const Options& options) { options_ = &options; }
+  // The game whose options say whether lines are copied by ear, and which
+  // keeps where the lines kept back stand.
+  void Follow(GameState& game) { game_ = &game; }
 
-  // Lines appended meanwhile are shown as they stand, not heard.
-  void SetRestoring(bool restoring) { restoring_ = restoring; }
+  // Lines appended meanwhile are shown as they stand, not heard. Copying by
+  // ear, the incoming window's lines wait for the end of the restore, when
+  // the game read says which of them are kept back.
+  void SetRestoring(bool restoring);
   bool Restoring() const { return restoring_; }
 
   // Shows the lines kept back, if any.
@@ -63,12 +68,16 @@ class ListeningScreen final : public Screen {
 
  private:
   void HearIncoming(const std::string& line);
+  bool CopyingByEar() const { return game_ != nullptr && game_->Sound.copyByEar; }
+  void ShowRestoredLines();
+  void KeepPlaces();  // tells the game where the lines kept back stand
 
   FrontEnd& frontEnd_;
-  const Options* options_ = nullptr;
+  GameState* game_ = nullptr;
   bool restoring_ = false;
   int incomingLines_ = 0;  // lines in the incoming window
   std::vector<HiddenLine> hidden_;
+  std::vector<HiddenLine> restored_;  // the incoming window's lines read in a restore
 };
 
 // Marks a restore for as long as it lives.

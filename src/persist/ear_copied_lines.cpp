@@ -3,6 +3,7 @@
 
 #include <array>
 #include <charconv>
+#include <optional>
 
 namespace tovk {
 
@@ -38,6 +39,14 @@ ExchangeText PartsFrom(const std::vector<std::string_view>& parts, std::size_t f
           std::string(parts[first + 3]), std::string(parts[first + 4])};
 }
 
+// A whole part read as a number; none for anything else.
+std::optional<int> Number(std::string_view text) {
+  int number = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return number;
+}
+
 }  // namespace
 
 std::vector<std::string> EarCopiedLines(const GameState& s) {
@@ -46,6 +55,11 @@ std::vector<std::string> EarCopiedLines(const GameState& s) {
   std::string inHand = "S";
   AddParts(inHand, s.StationSent);
   lines.push_back(std::move(inHand));
+  if (!s.KeptBack.empty()) {
+    std::string keptBack = "K";
+    for (int place : s.KeptBack) keptBack += kBar + std::to_string(place);
+    lines.push_back(std::move(keptBack));
+  }
   for (const EarCopiedContact& contact : s.EarCopied) {
     std::string line = "C|" + std::to_string(contact.serial);
     AddParts(line, contact.logged);
@@ -62,12 +76,17 @@ void ReadEarCopiedLine(GameState& s, std::string_view line) {
     s.StationSent = PartsFrom(parts, 1);
     return;
   }
+  if (parts[0] == "K") {
+    for (std::size_t i = 1; i < parts.size(); ++i) {
+      const std::optional<int> place = Number(parts[i]);
+      if (place && *place >= 0) s.KeptBack.push_back(*place);
+    }
+    return;
+  }
   if (parts[0] != "C" || parts.size() != 12) return;
-  int serial = 0;
-  const std::string_view number = parts[1];
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), serial);
-  if (error != std::errc() || end != number.data() + number.size() || serial < 1) return;
-  s.EarCopied.push_back({serial, PartsFrom(parts, 2), PartsFrom(parts, 7)});
+  const std::optional<int> serial = Number(parts[1]);
+  if (!serial || *serial < 1) return;
+  s.EarCopied.push_back({*serial, PartsFrom(parts, 2), PartsFrom(parts, 7)});
 }
 
 }  // namespace tovk

@@ -2,6 +2,8 @@
 // station lines' end marker, where a reader of the older layout never looks:
 //   # Copied by ear
 //   S|number|prec|call|check|section          the contact in hand, as sent
+//   K|place|place...                          where the contact in hand's lines
+//                                             kept back stand (only when some are)
 //   C|serial|five parts logged|five parts sent  one line per logged contact
 //   # End of copied by ear
 // A game that never copied by ear has no such section, so its file is laid

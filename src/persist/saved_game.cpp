@@ -303,6 +303,7 @@ void ReadStations(LineReader& in, GameState& s) {
 // The contacts copied by ear, when the file has them; an older file has
 // none, and its contacts get no log check.
 void ReadEarCopied(LineReader& in, GameState& s) {
+  s.KeptBack.clear();
   std::string line;
   if (!in.Next(line) || line != kEarCopiedMarker) return;
   while (in.Next(line) && line != kEndOfEarCopiedMarker) ReadEarCopiedLine(s, line);

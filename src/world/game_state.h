@@ -210,6 +210,9 @@ struct LogAndScore {
   int ErrorCount = 0;
   // Every contact logged while copying by ear, in the order logged.
   std::vector<EarCopiedContact> EarCopied;
+  // Copying by ear: where the lines said in the contact in hand stand in the
+  // incoming window, shown as heard until the contact ends.
+  std::vector<int> KeptBack;
 };
 
 // The stations that may be heard, read from the station list.

@@ -153,6 +153,46 @@ TEST_F(CopyByEarTest, turningCopyByEarOffShowsWhatWasKeptBackAndLogsAsBefore) {
   EXPECT_TRUE(LogCheckLines(screen.logChecks.back()).empty());
 }
 
+// Saved in the middle of a contact, by hand or in the recovery copy: the
+// restored contact's lines are kept back as before, revealed when it ends.
+TEST_F(CopyByEarTest, aContactSavedMidwayIsRestoredStillKeptBack) {
+  SessionSetup keepsSettings = Setup();  // so that the next start copies by ear too
+  keepsSettings.writeSettingsOnChange = true;
+  auto session = Started(keepsSettings);
+  CopyByEar(*session, true);
+  StationAnswers(*session);
+  const std::string said = session->game().Lines(MemoId::Incoming).back();
+  ASSERT_EQ(session->HiddenLines().size(), 1u);
+  screen.files = {(folder / "mid.sav").string()};
+  session->Run(Command::SaveGame);
+
+  const auto restoredStillKeptBack = [&](Session& restored, std::size_t eventsBefore) {
+    const auto events =
+        std::vector<std::string>(screen.events.begin() + eventsBefore, screen.events.end());
+    EXPECT_EQ(std::count(events.begin(), events.end(), "in|" + said), 0);
+    EXPECT_EQ(std::count(events.begin(), events.end(), "in|(heard)"), 1);
+    ASSERT_EQ(restored.HiddenLines().size(), 1u);
+    const HiddenLine kept = restored.HiddenLines()[0];
+    EXPECT_EQ(kept.text, said);
+    EXPECT_EQ(restored.game().Lines(MemoId::Incoming).at(kept.place), said);
+  };
+  screen.answers = {true};
+  session->Run(Command::NewGame);
+  std::size_t eventsBefore = screen.events.size();
+  screen.files = {(folder / "mid.sav").string()};
+  session->Run(Command::RestoreGame);
+  restoredStillKeptBack(*session, eventsBefore);
+
+  session.reset();  // dropped without quitting, in the middle of the contact
+  screen.answers = {true};
+  eventsBefore = screen.events.size();
+  auto next = Started();
+  restoredStillKeptBack(*next, eventsBefore);
+  CopyByEar(*next, false);
+  ASSERT_FALSE(screen.revealed.empty());
+  EXPECT_EQ(screen.revealed.back().text, said);
+}
+
 // The checked score counts every contact but those copied wrong: one not
 // copied by ear as logged, one copied right (NWT said as "YU", "012" for 12),
 // one with a wrong precedence.

@@ -31,8 +31,9 @@ class SessionFixture : public ::testing::Test {
   }
 
   // A program start as the front-ends make it.
-  std::unique_ptr<Session> Started() {
-    auto session = std::make_unique<Session>(screen, random, Setup());
+  std::unique_ptr<Session> Started() { return Started(Setup()); }
+  std::unique_ptr<Session> Started(const SessionSetup& setup) {
+    auto session = std::make_unique<Session>(screen, random, setup);
     session->Start();
     session->Shown();
     session->OfferRecovery();

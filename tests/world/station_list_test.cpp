@@ -90,11 +90,15 @@ TEST_F(StationListTest, CallsignsFitTheirSections) {
     EXPECT_TRUE(std::isupper(static_cast<unsigned char>(call.back())));
     EXPECT_EQ(call.front() == 'V', section >= kCallAreas[10].first);
     for (const auto& named : kNamedBy) {
-      if (call.starts_with(named.prefix)) EXPECT_EQ(section, named.section);
+      if (call.starts_with(named.prefix)) {
+        EXPECT_EQ(section, named.section);
+      }
     }
     const bool ownSection = section == kWestIndies || section == kCanalZone ||
                             section == kPacific || section == kAlaska;
-    if (call.front() != 'V' && !ownSection) EXPECT_EQ(FirstDigit(call), AreaDigit(section));
+    if (call.front() != 'V' && !ownSection) {
+      EXPECT_EQ(FirstDigit(call), AreaDigit(section));
+    }
   }
 }
 
