@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "ui/about_dialog.h"
 #include "ui/colours.h"
@@ -249,6 +250,18 @@ void MainWindow::showEvent(QShowEvent* event) {
   session_.Shown();
   // The question waits until the window is on the screen.
   QTimer::singleShot(0, this, [this] { session_.OfferRecovery(); });
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+  QMainWindow::paintEvent(event);
+  if (std::exchange(framePainted_, true)) return;
+  // Queued: the whole frame is painted and flushed before it runs.
+  QTimer::singleShot(0, this, [this] { StartSound(); });
+}
+
+void MainWindow::StartSound() {
+  soundStarted_ = true;
+  if (sound_ && soundWaiting_) sound_->SetSound(*std::exchange(soundWaiting_, std::nullopt));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

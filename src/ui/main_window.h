@@ -128,6 +128,7 @@ class MainWindow : public QMainWindow, public FrontEnd {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
@@ -138,6 +139,7 @@ class MainWindow : public QMainWindow, public FrontEnd {
   void BuildLayout();
   void ConnectControls();
   void NotebookPageChosen(int page);
+  void StartSound();
   QGroupBox* MemoGroup(MemoId memo) const { return memoGroups_[static_cast<int>(memo)]; }
 
   WindowSetup setup_;
@@ -165,6 +167,12 @@ class MainWindow : public QMainWindow, public FrontEnd {
   HelpViewer* helpViewer_ = nullptr;  // one help window, made at first request, reused
   ResultsDialog* results_ = nullptr;  // one results summary, refreshed on each showing
   std::unique_ptr<SoundOutput> sound_;
+  // The band starts once the window's first frame is on the screen: its
+  // threads and libraries would otherwise share the processor with the
+  // window's start. Until then the settings wait here.
+  bool framePainted_ = false;
+  bool soundStarted_ = false;
+  std::optional<SoundOptions> soundWaiting_;
   QString soundProblem_;
 };
 

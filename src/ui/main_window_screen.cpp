@@ -46,7 +46,12 @@ void MainWindow::RevealLines(const std::vector<HiddenLine>& lines) {
 }
 
 void MainWindow::ShowSound(const SoundOptions& sound) {
-  if (sound_) sound_->SetSound(sound);
+  if (!sound_) return;
+  if (!soundStarted_) {
+    soundWaiting_ = sound;  // until the first frame is on the screen
+    return;
+  }
+  sound_->SetSound(sound);
 }
 
 void MainWindow::ClearLines(MemoId memo) {
