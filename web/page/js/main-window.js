@@ -4,6 +4,7 @@
 // Every control passes what the player does to the game as a command.
 import { applyFont, cssColour } from './colours.js';
 import { chordOf, findKey } from './keys.js';
+import { element } from './elements.js';
 
 // The status bar's panels, left to right: width, design-time text, the
 // name a screen reader gives it, a caption (no bevel), a count (right-aligned).
@@ -32,12 +33,6 @@ const firstAreaTop = 12;
 const captionHalf = 6;
 
 const memoIds = ['memo-incoming', 'memo-log', 'memo-outgoing'];
-
-function element(tag, properties = {}, ...children) {
-  const made = Object.assign(document.createElement(tag), properties);
-  made.append(...children);
-  return made;
-}
 
 export class MainWindow {
   constructor(tables, calls) {

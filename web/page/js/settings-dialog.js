@@ -6,6 +6,7 @@
 // closes the dialog on any page, keeping what was picked.
 import { cssColour, gameColour, isDark } from './colours.js';
 import { openDialog } from './modal-boxes.js';
+import { element, group } from './elements.js';
 
 const pageNames = ['Time out', 'My station', 'Colours', 'Misc'];
 
@@ -23,18 +24,8 @@ const fontEntries = [['Incoming window', 0], ['Outgoing window', 2], ['Log', 1]]
 const fontFaces = ['Courier New', 'Liberation Mono', 'DejaVu Sans Mono', 'Consolas', 'Lucida Console',
   'Arial', 'Liberation Sans', 'Times New Roman'];
 
-function make(tag, properties = {}, ...children) {
-  const made = Object.assign(document.createElement(tag), properties);
-  made.append(...children);
-  return made;
-}
-
-function group(caption, ...children) {
-  return make('fieldset', {}, make('legend', { textContent: caption }), ...children);
-}
-
 function labelled(caption, control) {
-  return make('label', {}, caption, control);
+  return element('label', {}, caption, control);
 }
 
 function radioPair(name, caption, items, chosen, onPick) {
@@ -42,10 +33,10 @@ function radioPair(name, caption, items, chosen, onPick) {
   box.setAttribute('role', 'radiogroup');
   box.setAttribute('aria-label', caption);
   items.forEach((item, index) => {
-    const radio = make('input', { type: 'radio', name, checked: index === chosen });
+    const radio = element('input', { type: 'radio', name, checked: index === chosen });
     radio.setAttribute('aria-label', `${caption} ${item}`);
     radio.addEventListener('change', () => radio.checked && onPick(index));
-    box.append(make('label', {}, radio, ` ${item} `));
+    box.append(element('label', {}, radio, ` ${item} `));
   });
   return box;
 }
@@ -73,9 +64,9 @@ export class SettingsDialog {
           this.draft = typed;
           finish(['choose-saved-game']);
         });
-        const tabs = make('div', { className: 'tabs' });
+        const tabs = element('div', { className: 'tabs' });
         tabs.setAttribute('role', 'tablist');
-        const cancel = make('button', { type: 'button', textContent: 'Cancel' });
+        const cancel = element('button', { type: 'button', textContent: 'Cancel' });
         const show = (index) => {
           pages.pages.forEach((page, i) => {
             page.hidden = i !== index;
@@ -84,17 +75,17 @@ export class SettingsDialog {
           cancel.style.visibility = index === 0 ? 'visible' : 'hidden';
         };
         pageNames.forEach((name, index) => {
-          const tab = make('button', { type: 'button', textContent: name });
+          const tab = element('button', { type: 'button', textContent: name });
           tab.setAttribute('role', 'tab');
           tab.addEventListener('click', () => show(index));
           tabs.append(tab);
         });
-        const ok = make('button', { type: 'button', textContent: 'OK' });
+        const ok = element('button', { type: 'button', textContent: 'OK' });
         ok.addEventListener('click', () => finish(pages.confirmed()));
         cancel.addEventListener('click', () => finish());
         box.append(this.fontsMenu(settings, changes), tabs,
-          make('div', { className: 'body' }, ...pages.pages),
-          make('div', { className: 'buttons end' }, ok, cancel));
+          element('div', { className: 'body' }, ...pages.pages),
+          element('div', { className: 'buttons end' }, ok, cancel));
         show(draft?.page ?? pageIndex);
         // Esc: the changes picked so far stay.
         box.addEventListener('cancel', () => this.draft === null && finish(), { capture: true });
@@ -104,30 +95,30 @@ export class SettingsDialog {
   }
 
   buildPages(settings, draft, changes, chooseSavedGame) {
-    const hours = make('input', { type: 'number', min: 0, max: 60, value: draft?.hours ?? 2 });
-    const minutes = make('input', { type: 'number', min: 0, max: 59, value: draft?.minutes ?? 30 });
+    const hours = element('input', { type: 'number', min: 0, max: 60, value: draft?.hours ?? 2 });
+    const minutes = element('input', { type: 'number', min: 0, max: 59, value: draft?.minutes ?? 30 });
     hours.setAttribute('aria-label', 'Hours');
     minutes.setAttribute('aria-label', 'Minutes');
-    const timeOut = make('div', { className: 'page' },
-      group('Set Time Out', make('div', { className: 'grid' },
-        labelled('Hours', hours), make('span'), make('span'),
+    const timeOut = element('div', { className: 'page' },
+      group('Set Time Out', element('div', { className: 'grid' },
+        labelled('Hours', hours), element('span'), element('span'),
         labelled('Minutes', minutes))));
 
-    const callsign = make('input', { type: 'text', value: draft?.callsign ?? settings.callsign });
+    const callsign = element('input', { type: 'text', value: draft?.callsign ?? settings.callsign });
     callsign.setAttribute('aria-label', 'My Callsign');
     callsign.addEventListener('input', () => {
       callsign.value = callsign.value.toUpperCase();
     });
-    const check = make('input', { type: 'text', value: draft?.check ?? settings.check });
+    const check = element('input', { type: 'text', value: draft?.check ?? settings.check });
     check.setAttribute('aria-label', 'My Check');
-    const myStation = make('div', { className: 'page' },
+    const myStation = element('div', { className: 'page' },
       group('My Callsign', callsign), group('My Check', check),
       radioPair('power', 'Power (W)', ['100', '1000'], settings.highPower ? 1 : 0,
         (index) => changes.push(`power ${index ? 1000 : 100}`)));
 
-    const colours = make('div', { className: 'page colours' });
+    const colours = element('div', { className: 'page colours' });
     for (const [item, caption, column, row] of colourLabels) {
-      const label = make('button', { type: 'button', textContent: caption, title: 'Click to choose the colour' });
+      const label = element('button', { type: 'button', textContent: caption, title: 'Click to choose the colour' });
       label.setAttribute('aria-label', `${caption} colour`);
       label.style.gridColumn = String(column + 1);
       label.style.gridRow = String(row + 1);
@@ -145,7 +136,7 @@ export class SettingsDialog {
       colours.append(label);
     }
 
-    const savedGame = make('input', { type: 'text', readOnly: true, value: settings.savedGameFile,
+    const savedGame = element('input', { type: 'text', readOnly: true, value: settings.savedGameFile,
       title: 'Click to change Save Game file' });
     savedGame.setAttribute('aria-label', 'Save Game file');
     const typed = () => ({ page: 3, hours: hours.value, minutes: minutes.value,
@@ -157,7 +148,7 @@ export class SettingsDialog {
         chooseSavedGame(typed());
       }
     });
-    const checks = make('div', { className: 'checks' });
+    const checks = element('div', { className: 'checks' });
     for (const [key, caption, value, hint] of [
       ['autodetect', 'Auto detect', settings.autoDetect, 'Automatically detects parts of incoming QSO message'],
       ['autoclear', 'Auto clear', settings.autoClear, 'Clears incoming QSO message'],
@@ -165,12 +156,12 @@ export class SettingsDialog {
       ['silent', 'Silent mode', settings.silentMode, ''],
       ['autosave', 'Auto save', settings.autoSave, 'Automatic save and restore of game'],
     ]) {
-      const box = make('input', { type: 'checkbox', checked: value, title: hint });
+      const box = element('input', { type: 'checkbox', checked: value, title: hint });
       box.addEventListener('change', () => changes.push(`${key} ${box.checked ? 1 : 0}`));
-      checks.append(make('label', { title: hint }, box, ` ${caption}`));
+      checks.append(element('label', { title: hint }, box, ` ${caption}`));
     }
-    const misc = make('div', { className: 'page misc' },
-      make('div', {}, group('Save Game file', savedGame),
+    const misc = element('div', { className: 'page misc' },
+      element('div', {}, group('Save Game file', savedGame),
         radioPair('side', 'Section Display', ['Left', 'Right'], settings.sectionMapRight ? 1 : 0,
           (index) => changes.push(`side ${index ? 'right' : 'left'}`))),
       checks, this.stationListGroup());
@@ -185,10 +176,10 @@ export class SettingsDialog {
   // The player's own station list: kept in the browser, played from the
   // next time the page is opened; the page's own one comes back on request.
   stationListGroup() {
-    const said = make('p', { className: 'note' });
-    const upload = make('input', { type: 'file', accept: '.ss,.SS' });
+    const said = element('p', { className: 'note' });
+    const upload = element('input', { type: 'file', accept: '.ss,.SS' });
     upload.setAttribute('aria-label', 'Load your own TOVK.SS');
-    const forget = make('button', { type: 'button', textContent: "Use the page's own" });
+    const forget = element('button', { type: 'button', textContent: "Use the page's own" });
     const show = () => {
       const own = this.stationList.isOwn();
       said.textContent = own ? 'Your own TOVK.SS is kept; it plays from the next time the page is opened.'
@@ -204,20 +195,20 @@ export class SettingsDialog {
       show();
     });
     show();
-    const box = group('Station list', make('label', {}, 'Load your own TOVK.SS ', upload), forget, said);
+    const box = group('Station list', element('label', {}, 'Load your own TOVK.SS ', upload), forget, said);
     box.style.gridColumn = '1 / 3';
     return box;
   }
 
   fontsMenu(settings, changes) {
-    const list = make('div', { className: 'menu-list', hidden: true, role: 'menu' });
-    const title = make('button', { type: 'button', className: 'menu-title', textContent: 'Fonts' });
+    const list = element('div', { className: 'menu-list', hidden: true, role: 'menu' });
+    const title = element('button', { type: 'button', className: 'menu-title', textContent: 'Fonts' });
     title.setAttribute('aria-haspopup', 'menu');
     title.addEventListener('click', () => {
       list.hidden = !list.hidden;
     });
     for (const [caption, memo] of fontEntries) {
-      const entry = make('button', { type: 'button', textContent: caption });
+      const entry = element('button', { type: 'button', textContent: caption });
       entry.setAttribute('role', 'menuitem');
       entry.addEventListener('click', async () => {
         list.hidden = true;
@@ -229,14 +220,14 @@ export class SettingsDialog {
       });
       list.append(entry);
     }
-    return make('div', { className: 'menu-bar' }, make('div', { className: 'menu' }, title, list));
+    return element('div', { className: 'menu-bar' }, element('div', { className: 'menu' }, title, list));
   }
 }
 
 // The browser's colour picker; resolves with '#rrggbb' or null.
 function pickColour(start) {
   return new Promise((resolve) => {
-    const picker = make('input', { type: 'color', value: start });
+    const picker = element('input', { type: 'color', value: start });
     picker.addEventListener('change', () => resolve(picker.value));
     picker.addEventListener('cancel', () => resolve(null));
     picker.click();
@@ -249,23 +240,23 @@ function chooseFont(caption, font) {
     title: `Font: ${caption}`,
     className: 'settings',
     fill(box, answer) {
-      const face = make('select');
+      const face = element('select');
       for (const name of new Set([font.name, ...fontFaces])) face.append(new Option(name, name, false, name === font.name));
-      const size = make('input', { type: 'number', min: 6, max: 72,
+      const size = element('input', { type: 'number', min: 6, max: 72,
         value: font.height < 0 ? -font.height : Math.max(1, Math.floor((font.height * 4) / 5)) });
       const styles = ['bold', 'italic', 'underline', 'strikeOut'].map((style) =>
-        make('input', { type: 'checkbox', checked: font[style] }));
-      const ok = make('button', { type: 'button', textContent: 'OK' });
+        element('input', { type: 'checkbox', checked: font[style] }));
+      const ok = element('button', { type: 'button', textContent: 'OK' });
       ok.addEventListener('click', () => answer({ ...font, name: face.value,
         height: -Math.max(6, Math.min(72, Number(size.value) || 13)),
         bold: styles[0].checked, italic: styles[1].checked,
         underline: styles[2].checked, strikeOut: styles[3].checked }));
-      const cancel = make('button', { type: 'button', textContent: 'Cancel' });
+      const cancel = element('button', { type: 'button', textContent: 'Cancel' });
       cancel.addEventListener('click', () => answer(null));
-      box.append(make('div', { className: 'body font-form' },
+      box.append(element('div', { className: 'body font-form' },
         'Font', face, 'Size', size,
         ...['Bold', 'Italic', 'Underline', 'Strikeout'].flatMap((name, i) => [name, styles[i]])),
-      make('div', { className: 'buttons end' }, ok, cancel));
+      element('div', { className: 'buttons end' }, ok, cancel));
       return null;
     },
   });

@@ -3,6 +3,7 @@
 // dialog that stays open beside the game (the game does not wait for it)
 // and is made once and shown again on the next request.
 import { download } from './storage.js';
+import { element, group } from './elements.js';
 
 const figureNames = ['Contacts', 'Sections', 'Score', 'Q/hr', 'Dupes', 'Lids', 'Operating time'];
 const historyColumns = ['Run', 'Call', 'Power', 'QSOs', 'Sections', 'Score', 'Dupes', 'Lids', 'Op time'];
@@ -10,26 +11,16 @@ const historyColumns = ['Run', 'Call', 'Power', 'QSOs', 'Sections', 'Score', 'Du
 // text search, Search).
 const helpPlaces = ['contents', 'helponhelp', null, 'index'];
 
-function make(tag, properties = {}, ...children) {
-  const made = Object.assign(document.createElement(tag), properties);
-  made.append(...children);
-  return made;
-}
-
-function group(caption, ...children) {
-  return make('fieldset', {}, make('legend', { textContent: caption }), ...children);
-}
-
 // A dialog beside the game, made once; `build(body)` fills it.
 function view(title, className, build) {
-  const box = make('dialog', { className: `view ${className}` });
-  const heading = make('h2', { textContent: title, id: `${className}-title` });
+  const box = element('dialog', { className: `view ${className}` });
+  const heading = element('h2', { textContent: title, id: `${className}-title` });
   box.setAttribute('aria-labelledby', heading.id);
-  const close = make('button', { type: 'button', textContent: 'Close' });
+  const close = element('button', { type: 'button', textContent: 'Close' });
   close.addEventListener('click', () => box.close());
-  const body = make('div', { className: 'body' });
+  const body = element('div', { className: 'body' });
   box.append(heading, body);
-  const buttons = make('div', { className: 'buttons end' }, close);
+  const buttons = element('div', { className: 'buttons end' }, close);
   box.append(buttons);
   build(body, buttons, close);
   document.body.append(box);
@@ -118,39 +109,39 @@ export class Views {
   showResults(summary) {
     this.results ??= view('Results', 'results', () => {});
     const body = this.results.querySelector('.body');
-    const figures = make('div', { className: 'figures' });
+    const figures = element('div', { className: 'figures' });
     const values = [summary.contacts, summary.sections, summary.scoreText, summary.rateText,
       summary.dupes, summary.lids, summary.operatingTime];
-    figureNames.forEach((name, i) => figures.append(make('span', { textContent: name }),
-      make('b', { textContent: String(values[i]) })));
+    figureNames.forEach((name, i) => figures.append(element('span', { textContent: name }),
+      element('b', { textContent: String(values[i]) })));
     if (summary.unreadLines > 0) {
-      figures.append(make('span', { textContent: summary.unreadLines === 1
+      figures.append(element('span', { textContent: summary.unreadLines === 1
         ? '1 log line could not be read' : `${summary.unreadLines} log lines could not be read` }));
     }
-    const bands = make('div', { className: 'bands' },
-      ...this.tables.bands.map((band) => make('span', { textContent: `${band} m` })),
-      ...summary.contactsPerBand.map((count) => make('span', { textContent: String(count) })));
+    const bands = element('div', { className: 'bands' },
+      ...this.tables.bands.map((band) => element('span', { textContent: `${band} m` })),
+      ...summary.contactsPerBand.map((count) => element('span', { textContent: String(count) })));
     const needed = summary.sectionsNeeded.map((area) => `${area.area}: ${area.sections.join(' ')}`);
-    const chart = make('canvas');
+    const chart = element('canvas');
     chart.setAttribute('role', 'img');
     chart.setAttribute('aria-label', 'Contacts per contest hour');
-    const saveChart = make('button', { type: 'button', className: 'plain', textContent: 'Save chart as PNG...' });
+    const saveChart = element('button', { type: 'button', className: 'plain', textContent: 'Save chart as PNG...' });
     saveChart.addEventListener('click', () => chart.toBlob(async (png) =>
       download('rate.png', new Uint8Array(await png.arrayBuffer()))));
-    let history = make('p', { textContent: 'No finished contests yet.' });
+    let history = element('p', { textContent: 'No finished contests yet.' });
     if (summary.history.length > 0) {
-      history = make('table', {},
-        make('thead', {}, make('tr', {}, ...historyColumns.map((name) => make('th', { textContent: name })))),
-        make('tbody', {}, ...summary.history.map((run) => make('tr', {},
+      history = element('table', {},
+        element('thead', {}, element('tr', {}, ...historyColumns.map((name) => element('th', { textContent: name })))),
+        element('tbody', {}, ...summary.history.map((run) => element('tr', {},
           ...[runTime(run.when), run.call, run.power, run.contacts, run.sections, run.score, run.dupes,
-            run.lids, run.operatingTime].map((cell) => make('td', { textContent: String(cell) }))))));
+            run.lids, run.operatingTime].map((cell) => element('td', { textContent: String(cell) }))))));
     }
     body.replaceChildren(
-      make('div', { className: 'top' }, group('Results', figures),
-        make('div', { style: 'flex:1' }, group('Contacts per band', bands),
-          group('Sections still needed', make('div', { style: 'white-space:pre-wrap',
+      element('div', { className: 'top' }, group('Results', figures),
+        element('div', { style: 'flex:1' }, group('Contacts per band', bands),
+          group('Sections still needed', element('div', { style: 'white-space:pre-wrap',
             textContent: (needed.length ? needed : ['Every section worked']).join('\n') })))),
-      group('Rate', chart, make('div', { className: 'buttons end' }, saveChart)),
+      group('Rate', chart, element('div', { className: 'buttons end' }, saveChart)),
       group('Practice history', history));
     showView(this.results);
     drawRateChart(chart, summary.contactsPerHour);
@@ -170,11 +161,11 @@ export class Views {
     return view('Tovk Help', 'help', (body, buttons) => {
       body.remove();
       const box = buttons.parentElement;
-      const frame = make('iframe', { title: 'Help text' });
-      const find = make('input', { type: 'search', placeholder: 'Find in the whole text',
+      const frame = element('iframe', { title: 'Help text' });
+      const find = element('input', { type: 'search', placeholder: 'Find in the whole text',
         title: 'Type a word and press Enter to find it' });
       find.setAttribute('aria-label', 'Find');
-      const result = make('div', { className: 'find-result' });
+      const result = element('div', { className: 'find-result' });
       result.setAttribute('aria-label', 'Find result');
       const findNext = (backwards) => {
         if (!find.value) return;
@@ -182,12 +173,12 @@ export class Views {
         result.textContent = found ? '' : `"${find.value}" is not in the help`;
       };
       const tool = (caption, hint, action) => {
-        const button = make('button', { type: 'button', textContent: caption, title: hint });
+        const button = element('button', { type: 'button', textContent: caption, title: hint });
         button.addEventListener('click', action);
         return button;
       };
       find.addEventListener('keydown', (event) => event.key === 'Enter' && findNext(event.shiftKey));
-      const toolbar = make('div', { className: 'toolbar' },
+      const toolbar = element('div', { className: 'toolbar' },
         tool('Back', 'Back to the place you came from', () => frame.contentWindow.history.back()),
         tool('Forward', 'Forward again', () => frame.contentWindow.history.forward()),
         tool('Contents', 'The list of topics', () => { frame.contentWindow.location.hash = 'contents'; }),
@@ -205,15 +196,15 @@ export class Views {
     this.keys ??= view('Keys', 'key-list', (body, buttons, close) => {
       close.textContent = 'OK';
       const rows = this.tables.keys.map((row) =>
-        make('tr', {}, make('td', {}, make('b', { textContent: row.keyText })), make('td', { textContent: row.does })));
+        element('tr', {}, element('td', {}, element('b', { textContent: row.keyText })), element('td', { textContent: row.does })));
       const lines = this.tables.nextStep;
-      const enter = make('p', {}, make('b', { textContent: 'Enter' }));
+      const enter = element('p', {}, element('b', { textContent: 'Enter' }));
       lines.slice(0, -1).forEach((line, i) => {
         enter.append(i === 0 ? line.replace(/^Enter/, '') : line);
-        if (i + 2 < lines.length) enter.append(make('br'));
+        if (i + 2 < lines.length) enter.append(element('br'));
       });
-      body.append(make('table', {}, make('tbody', {}, ...rows)), enter,
-        make('p', { textContent: lines[lines.length - 1] }));
+      body.append(element('table', {}, element('tbody', {}, ...rows)), enter,
+        element('p', { textContent: lines[lines.length - 1] }));
     });
     showView(this.keys);
   }
@@ -221,8 +212,8 @@ export class Views {
   showAbout() {
     this.about ??= view('About Tovk', 'about', (body, buttons, close) => {
       close.textContent = 'OK';
-      body.append(make('div', { className: 'title', textContent: 'Tovk - Incremental release' }),
-        make('div', { textContent: 'Version 1.0' }));
+      body.append(element('div', { className: 'title', textContent: 'Tovk - Incremental release' }),
+        element('div', { textContent: 'Version 1.0' }));
     });
     showView(this.about);
   }
