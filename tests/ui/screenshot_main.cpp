@@ -80,6 +80,8 @@ int main(int argc, char* argv[]) {
   dialog.Sound()->CopyByEarBox()->setChecked(true);
   dialog.close();
   window.Notebook()->setCurrentIndex(0);
+  // A station calls anew, now copied by ear (the one that called last was heard in the clear).
+  Press(window, tovk::Command::ClearContact);
   for (int attempt = 0; attempt < 200 && g.StationState != tovk::ssCalledMe; ++attempt)
     Press(window, tovk::Command::CallCq);
   return Save(window, out + "/copy-by-ear.png") ? 0 : 1;
