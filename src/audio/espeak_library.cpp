@@ -13,12 +13,12 @@ struct Loaded {
   std::string problem;  // empty when every function was found
 };
 
+// One function by its name; the first one missing is the problem.
 template <typename Function>
-bool Find(void* handle, const char* name, Function& function, std::string& problem) {
+void Find(void* handle, const char* name, Function& function, std::string& problem) {
   function = reinterpret_cast<Function>(dlsym(handle, name));
   if (function == nullptr && problem.empty())
     problem = std::string(kLibraryName) + " has no " + name;
-  return function != nullptr;
 }
 
 Loaded Load() {

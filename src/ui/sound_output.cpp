@@ -57,8 +57,6 @@ class SinkThreadSide : public QObject {
     if (device_) device_->Stop();
   }
 
-  ~SinkThreadSide() override { device_.reset(); }
-
  private:
   // To the window's thread, where the output says it once.
   void Failed(const QString& why) {
